@@ -1,0 +1,14 @@
+#pragma once
+
+#include "engine/BmpImage.h"
+
+namespace velmora {
+
+// Decodes a BMP file held in memory. Either header form is read: the 12-byte core header or
+// an information header of 40 bytes or more (its first 40 bytes are used). Accepted are 1, 4,
+// 8, 16, 24 and 32 bits per pixel, bit fields for 16 and 32, and RLE8/RLE4, which are expanded
+// to 32 bits per pixel keeping the colour table. Every size is checked against the file's
+// length before anything is allocated. The file buffer becomes the image's storage.
+BmpImage readBmp(ByteBuffer file);
+
+}  // namespace velmora

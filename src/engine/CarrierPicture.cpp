@@ -1,0 +1,85 @@
+#include "engine/CarrierPicture.h"
+
+#include <algorithm>
+#include <cctype>
+
+#include "engine/BmpReader.h"
+#include "engine/BmpWriter.h"
+#include "engine/EngineError.h"
+#include "engine/FileIo.h"
+#include "engine/GifSize.h"
+#include "engine/IconSize.h"
+#include "engine/JpegSize.h"
+#include "engine/MetafileSize.h"
+#include "engine/SystemColors.h"
+
+namespace velmora {
+
+namespace {
+
+std::string asciiLower(std::string s) {
+    std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return c >= 'A' && c <= 'Z' ? c + 32 : c; });
+    return s;
+}
+
+PictureKind kindForExtension(const std::string& ext) {
+    const std::string e = asciiLower(ext);
+    if (e == "bmp") return PictureKind::Bitmap;
+    if (e == "jpg" || e == "jpeg") return PictureKind::Jpeg;
+    if (e == "gif") return PictureKind::Gif;
+    if (e == "ico") return PictureKind::Icon;
+    if (e == "wmf" || e == "emf") return PictureKind::Metafile;
+    throw EngineError(messages::unknownExtension(ext));
+}
+
+}  // namespace
+
+std::string extensionOf(const std::string& fileName) {
+    const auto slash = fileName.find_last_of('/');
+    const auto dot = fileName.find_last_of('.');
+    if (dot == std::string::npos || (slash != std::string::npos && dot < slash)) return {};
+    return fileName.substr(dot + 1);
+}
+
+void CarrierPicture::load(const std::string& fileName) {
+    const PictureKind kind = kindForExtension(extensionOf(fileName));
+    ByteBuffer file = readWholeFile(fileName);
+    switch (kind) {
+    case PictureKind::Bitmap: {
+        BmpImage image = readBmp(std::move(file));
+        size_ = {image.width, image.rowCount()};
+        bitmap_ = std::move(image);
+        break;
+    }
+    case PictureKind::Jpeg: size_ = readJpegSize(file.span()); bitmap_.reset(); break;
+    case PictureKind::Gif: size_ = readGifSize(file.span()); bitmap_.reset(); break;
+    case PictureKind::Icon: size_ = readIconSize(file.span()); bitmap_.reset(); break;
+    case PictureKind::Metafile: size_ = readMetafileSize(file.span()); bitmap_.reset(); break;
+    case PictureKind::None: break;
+    }
+    kind_ = kind;
+}
+
+const BmpImage& CarrierPicture::requireBitmap() const {
+    if (!bitmap_) throw EngineError(messages::kNotABitmap);
+    return *bitmap_;
+}
+
+ColorValue CarrierPicture::readPixel(std::int32_t x, std::int32_t y) const {
+    const BmpImage& image = requireBitmap();
+    if (x < 0 || y < 0 || x >= size_.width || y >= size_.height) return static_cast<ColorValue>(0xFFFFFFFF);
+    return image.readRgb(x, y);
+}
+
+void CarrierPicture::writePixel(std::int32_t x, std::int32_t y, ColorValue value) {
+    requireBitmap();
+    if (x < 0 || y < 0 || x >= size_.width || y >= size_.height) return;
+    const ColorValue color = value < 0 ? systemColor(value) : (value & kMaxRgb);
+    bitmap_->writeRgb(x, y, color);
+}
+
+void CarrierPicture::save(const std::string& fileName) const {
+    writeBmp(requireBitmap(), fileName);
+}
+
+}  // namespace velmora

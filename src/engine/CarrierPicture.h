@@ -1,0 +1,51 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "engine/BmpImage.h"
+#include "engine/ColorValue.h"
+#include "engine/PictureSize.h"
+
+namespace velmora {
+
+// The program opens no picture smaller than this in either direction as a carrier.
+inline constexpr std::int32_t kMinCarrierSide = 32;
+
+enum class PictureKind { None, Bitmap, Jpeg, Gif, Icon, Metafile };
+
+// The one picture the program has open. Only a bitmap carries data; the other kinds load
+// just far enough to report their size, and any pixel access on them fails.
+class CarrierPicture {
+public:
+    // Chooses the kind from the extension alone and reads the file. The held picture is
+    // replaced only when the whole load succeeds.
+    void load(const std::string& fileName);
+
+    PictureKind kind() const { return kind_; }
+    std::int32_t width() const { return size_.width; }
+    std::int32_t height() const { return size_.height; }
+    const BmpImage* bitmap() const { return bitmap_ ? &*bitmap_ : nullptr; }
+
+    // Outside the picture reads 0xFFFFFFFF.
+    ColorValue readPixel(std::int32_t x, std::int32_t y) const;
+    // A negative value paints the system colour it names; above 0xFFFFFF only the low
+    // 24 bits are taken as red, green and blue. Outside the picture nothing is written.
+    void writePixel(std::int32_t x, std::int32_t y, ColorValue value);
+    // Writes the bitmap as a BMP file under any name; atomically.
+    void save(const std::string& fileName) const;
+
+private:
+    const BmpImage& requireBitmap() const;
+
+    PictureKind kind_ = PictureKind::None;
+    PictureSize size_;
+    std::optional<BmpImage> bitmap_;
+};
+
+// The extension of a file name as the program sees it: after the last "." of the last path
+// component, without the dot; empty when there is none.
+std::string extensionOf(const std::string& fileName);
+
+}  // namespace velmora

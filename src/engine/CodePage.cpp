@@ -1,0 +1,129 @@
+#include "engine/CodePage.h"
+
+#include <iconv.h>
+
+#include <array>
+#include <cerrno>
+#include <cstdlib>
+#include <stdexcept>
+
+namespace velmora {
+
+namespace {
+
+struct LanguageCodePage {
+    std::string_view language;
+    std::string_view codePage;
+};
+
+constexpr std::array<LanguageCodePage, 28> kLanguages = {{
+    {"ru", "windows-1251"}, {"uk", "windows-1251"}, {"be", "windows-1251"}, {"bg", "windows-1251"},
+    {"sr", "windows-1251"}, {"mk", "windows-1251"},
+    {"cs", "windows-1250"}, {"sk", "windows-1250"}, {"pl", "windows-1250"}, {"hu", "windows-1250"},
+    {"sl", "windows-1250"}, {"hr", "windows-1250"}, {"ro", "windows-1250"}, {"sq", "windows-1250"},
+    {"bs", "windows-1250"},
+    {"el", "windows-1253"},
+    {"tr", "windows-1254"}, {"az", "windows-1254"},
+    {"he", "windows-1255"}, {"yi", "windows-1255"},
+    {"ar", "windows-1256"}, {"fa", "windows-1256"}, {"ur", "windows-1256"},
+    {"lt", "windows-1257"}, {"lv", "windows-1257"}, {"et", "windows-1257"},
+    {"vi", "windows-1258"},
+    {"th", "windows-874"},
+}};
+
+class Converter {
+public:
+    Converter(std::string_view to, std::string_view from)
+        : cd_(::iconv_open(std::string(to).c_str(), std::string(from).c_str())) {
+        if (cd_ == reinterpret_cast<iconv_t>(-1)) throw std::invalid_argument("unknown code page");
+    }
+    Converter(const Converter&) = delete;
+    Converter& operator=(const Converter&) = delete;
+    ~Converter() { ::iconv_close(cd_); }
+
+    // Converts in; at a sequence it cannot take, calls onBad(remaining input, output) which
+    // must consume at least one input byte.
+    template <typename OnBad>
+    std::string run(std::string_view in, OnBad onBad) {
+        std::string out;
+        std::array<char, 4096> buffer{};
+        auto* src = const_cast<char*>(in.data());
+        std::size_t srcLeft = in.size();
+        while (srcLeft > 0) {
+            char* dst = buffer.data();
+            std::size_t dstLeft = buffer.size();
+            const std::size_t r = ::iconv(cd_, &src, &srcLeft, &dst, &dstLeft);
+            out.append(buffer.data(), static_cast<std::size_t>(dst - buffer.data()));
+            if (r == static_cast<std::size_t>(-1) && errno != E2BIG) {
+                const std::size_t used = onBad(std::string_view(src, srcLeft), out);
+                src += used;
+                srcLeft -= used;
+                ::iconv(cd_, nullptr, nullptr, nullptr, nullptr);
+            }
+        }
+        char* dst = buffer.data();
+        std::size_t dstLeft = buffer.size();
+        ::iconv(cd_, nullptr, nullptr, &dst, &dstLeft);  // flush a pending combined character
+        out.append(buffer.data(), static_cast<std::size_t>(dst - buffer.data()));
+        return out;
+    }
+
+private:
+    iconv_t cd_;
+};
+
+// Length of the UTF-8 sequence that starts the text, or 1 for a byte that starts none.
+std::size_t utf8SequenceLength(std::string_view s) {
+    const auto lead = static_cast<unsigned char>(s[0]);
+    const std::size_t n = lead < 0xC2 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : lead < 0xF5 ? 4 : 1;
+    if (n > s.size()) return 1;
+    for (std::size_t i = 1; i < n; ++i)
+        if ((static_cast<unsigned char>(s[i]) & 0xC0) != 0x80) return 1;
+    return n;
+}
+
+void appendUtf8(std::string& out, unsigned codePoint) {
+    if (codePoint < 0x80) {
+        out += static_cast<char>(codePoint);
+    } else {
+        out += static_cast<char>(0xC0 | (codePoint >> 6));
+        out += static_cast<char>(0x80 | (codePoint & 0x3F));
+    }
+}
+
+}  // namespace
+
+std::string codePageForLocale(std::string_view localeName) {
+    const std::string_view language = localeName.substr(0, localeName.find_first_of("_.@"));
+    // Serbian written in Latin letters uses the Central European page.
+    if (language == "sr" && localeName.find("@latin") != std::string_view::npos) return "windows-1250";
+    for (const auto& entry : kLanguages)
+        if (entry.language == language) return std::string(entry.codePage);
+    return "windows-1252";
+}
+
+std::string systemCodePage() {
+    for (const char* variable : {"LC_ALL", "LC_CTYPE", "LANG"}) {
+        const char* value = std::getenv(variable);
+        if (value != nullptr && *value != '\0') return codePageForLocale(value);
+    }
+    return codePageForLocale("C");
+}
+
+std::string encodeToCodePage(std::string_view utf8, std::string_view codePage) {
+    Converter converter(codePage, "UTF-8");
+    return converter.run(utf8, [](std::string_view rest, std::string& out) {
+        out += '?';
+        return utf8SequenceLength(rest);
+    });
+}
+
+std::string decodeFromCodePage(std::string_view bytes, std::string_view codePage) {
+    Converter converter("UTF-8", codePage);
+    return converter.run(bytes, [](std::string_view rest, std::string& out) {
+        appendUtf8(out, static_cast<unsigned char>(rest[0]));
+        return std::size_t{1};
+    });
+}
+
+}  // namespace velmora

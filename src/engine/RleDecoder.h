@@ -1,0 +1,17 @@
+#pragma once
+
+#include <cstdint>
+#include <span>
+
+#include "engine/BmpImage.h"
+
+namespace velmora {
+
+// Expands RLE8 (bitsPerRun 8) or RLE4 (bitsPerRun 4) data into 32-bit pixel rows in file
+// order. Pixels the data never reaches (end-of-line, delta, early end) stay black; runs past
+// the right edge or the last row are clipped. Raises "Bitmap image is not valid" for a picture
+// so large that no plausible run-length file could describe it.
+ByteBuffer expandRle(std::span<const std::uint8_t> data, unsigned bitsPerRun, std::int32_t width,
+                     std::int32_t rows, std::span<const std::uint32_t> colorTable);
+
+}  // namespace velmora
