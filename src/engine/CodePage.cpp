@@ -113,8 +113,12 @@ std::string systemCodePage() {
 std::string encodeToCodePage(std::string_view utf8, std::string_view codePage) {
     Converter converter(codePage, "UTF-8");
     return converter.run(utf8, [](std::string_view rest, std::string& out) {
-        out += '?';
-        return utf8SequenceLength(rest);
+        const std::size_t length = utf8SequenceLength(rest);
+        // U+0080 .. U+009F stand for the bytes a page leaves undefined (see decoding).
+        const auto second = length == 2 ? static_cast<unsigned char>(rest[1]) : 0;
+        out += length == 2 && static_cast<unsigned char>(rest[0]) == 0xC2 && second <= 0x9F ? static_cast<char>(second)
+                                                                                             : '?';
+        return length;
     });
 }
 

@@ -18,7 +18,8 @@ std::string codePageForLocale(std::string_view localeName);
 std::string systemCodePage();
 
 // UTF-8 text to the code page; a character the code page cannot hold, and any byte that is
-// not valid UTF-8, becomes "?".
+// not valid UTF-8, becomes "?"; U+0080 .. U+009F become the byte of that number, so text
+// decoded below comes back byte for byte.
 std::string encodeToCodePage(std::string_view utf8, std::string_view codePage);
 
 // Code-page bytes to UTF-8; a byte the code page leaves undefined maps to the code point of

@@ -1,0 +1,39 @@
+// The 8-bit code page of message text and passwords.
+#include <gtest/gtest.h>
+
+#include "engine/CodePage.h"
+
+namespace velmora {
+namespace {
+
+TEST(CodePage, FollowsTheLanguageOfTheLocale) {
+    const std::vector<std::pair<const char*, const char*>> cases = {
+        {"ru_RU.UTF-8", "windows-1251"}, {"uk_UA", "windows-1251"},        {"sr_RS@latin", "windows-1250"},
+        {"sr_RS.UTF-8", "windows-1251"}, {"pl_PL.UTF-8", "windows-1250"},  {"el_GR", "windows-1253"},
+        {"tr_TR", "windows-1254"},       {"he_IL", "windows-1255"},        {"ar_EG", "windows-1256"},
+        {"lt_LT", "windows-1257"},       {"vi_VN", "windows-1258"},        {"th_TH.UTF-8", "windows-874"},
+        {"en_US.UTF-8", "windows-1252"}, {"C", "windows-1252"},            {"", "windows-1252"},
+    };
+    for (const auto& [locale, page] : cases) EXPECT_EQ(codePageForLocale(locale), page) << locale;
+}
+
+TEST(CodePage, ConvertsBothWaysAndMarksWhatCannotBeStored) {
+    EXPECT_EQ(encodeToCodePage("Привет №5", "windows-1251"), "\xCF\xF0\xE8\xE2\xE5\xF2 \xB9" "5");
+    EXPECT_EQ(decodeFromCodePage("\xCF\xF0\xE8\xE2\xE5\xF2 \xB9" "5", "windows-1251"), "Привет №5");
+    EXPECT_EQ(encodeToCodePage("café €", "windows-1252"), "caf\xE9 \x80");
+    // Not in the page, and not UTF-8 at all: one "?" each.
+    EXPECT_EQ(encodeToCodePage("a漢b", "windows-1252"), "a?b");
+    EXPECT_EQ(encodeToCodePage("a\xFF" "b", "windows-1252"), "a?b");
+    // A byte the page leaves undefined keeps its number, so saving the text loses nothing.
+    EXPECT_EQ(decodeFromCodePage("\x81", "windows-1252"), "\xC2\x81");
+    const std::string everyByte = [] {
+        std::string s;
+        for (int i = 1; i < 256; ++i) s += static_cast<char>(i);
+        return s;
+    }();
+    for (const char* page : {"windows-1251", "windows-1252", "windows-1250"})
+        EXPECT_EQ(encodeToCodePage(decodeFromCodePage(everyByte, page), page), everyByte) << page;
+}
+
+}  // namespace
+}  // namespace velmora
