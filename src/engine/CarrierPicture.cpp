@@ -43,7 +43,10 @@ std::string extensionOf(const std::string& fileName) {
 
 void CarrierPicture::load(const std::string& fileName) {
     const PictureKind kind = kindForExtension(extensionOf(fileName));
-    ByteBuffer file = readWholeFile(fileName);
+    load(kind, readWholeFile(fileName));
+}
+
+void CarrierPicture::load(PictureKind kind, ByteBuffer file) {
     switch (kind) {
     case PictureKind::Bitmap: {
         BmpImage image = readBmp(std::move(file));
@@ -55,7 +58,7 @@ void CarrierPicture::load(const std::string& fileName) {
     case PictureKind::Gif: size_ = readGifSize(file.span()); bitmap_.reset(); break;
     case PictureKind::Icon: size_ = readIconSize(file.span()); bitmap_.reset(); break;
     case PictureKind::Metafile: size_ = readMetafileSize(file.span()); bitmap_.reset(); break;
-    case PictureKind::None: break;
+    case PictureKind::None: return;
     }
     kind_ = kind;
 }

@@ -22,6 +22,8 @@ public:
     // Chooses the kind from the extension alone and reads the file. The held picture is
     // replaced only when the whole load succeeds.
     void load(const std::string& fileName);
+    // The same for a file already in memory, of a kind known beforehand.
+    void load(PictureKind kind, ByteBuffer file);
 
     PictureKind kind() const { return kind_; }
     std::int32_t width() const { return size_.width; }
