@@ -21,9 +21,9 @@ struct BmpSpec {
     std::uint16_t bitsPerPixel = 24;
     HeaderForm header = HeaderForm::Info;
     std::uint32_t compression = 0;                // 0 none, 1 RLE8, 2 RLE4, 3 bit fields
-    std::vector<std::uint32_t> colorTable;        // 0x00RRGGBB entries; empty: a grey ramp for <= 8 bits
-    std::optional<ChannelMasks> masks;            // written when compression is 3
-    std::optional<Bytes> pixelData;               // rows in file order (or RLE data); default: a pattern
+    std::vector<std::uint32_t> colorTable{};      // 0x00RRGGBB entries; empty: a grey ramp for <= 8 bits
+    std::optional<ChannelMasks> masks{};          // written when compression is 3
+    std::optional<Bytes> pixelData{};             // rows in file order (or RLE data); default: a pattern
     std::uint16_t planes = 1;
 };
 
