@@ -21,8 +21,11 @@ TEST(SlotTable, MatchesAPixelByPixelWalk) {
         const SlotTable slots = collectSlots(w, h, step);
         std::int32_t n = 0, k = 0;
         for (std::int32_t y = 0; y < h; ++y)
-            for (std::int32_t x = 0; x < w; ++x)
-                if (++n % step == 0) ASSERT_EQ(slots[++k], (SlotPosition{x, y})) << w << "x" << h << " step " << step;
+            for (std::int32_t x = 0; x < w; ++x) {
+                if (++n % step == 0) {
+                    ASSERT_EQ(slots[++k], (SlotPosition{x, y})) << w << "x" << h << " step " << step;
+                }
+            }
         EXPECT_EQ(slots.count(), k);
     }
 }

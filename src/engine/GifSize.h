@@ -1,0 +1,15 @@
+#pragma once
+
+#include <cstdint>
+#include <span>
+
+#include "engine/PictureSize.h"
+
+namespace velmora {
+
+// Size of the logical screen of a GIF file (GIF87a or GIF89a, signature letters in any case).
+// Throws EngineError "Unknown GIF version" for another signature and "Stream read error" when
+// the file ends inside its screen descriptor or global colour table.
+PictureSize readGifSize(std::span<const std::uint8_t> file);
+
+}  // namespace velmora
