@@ -2,7 +2,6 @@
 
 #include <bit>
 #include <limits>
-#include <utility>
 
 namespace velmora {
 
@@ -45,17 +44,12 @@ ChannelMasks BmpImage::masks() const {
     return {0x00FF0000, 0x0000FF00, 0x000000FF};
 }
 
-const std::uint8_t* BmpImage::rowPointer(std::int32_t y) const {
-    const auto fileRow = static_cast<std::size_t>(topDown() ? y : rowCount() - 1 - y);
-    return storage.data() + pixelOffset + fileRow * stride();
-}
-
-std::uint8_t* BmpImage::rowPointer(std::int32_t y) {
-    return const_cast<std::uint8_t*>(std::as_const(*this).rowPointer(y));
+std::size_t BmpImage::fileRowOf(std::int32_t y) const {
+    return static_cast<std::size_t>(topDown() ? y : rowCount() - 1 - y);
 }
 
 ColorValue BmpImage::readRgb(std::int32_t x, std::int32_t y) const {
-    const std::uint8_t* row = rowPointer(y);
+    const std::uint8_t* row = rows.row(fileRowOf(y));
     const auto ux = static_cast<std::size_t>(x);
     switch (bitsPerPixel) {
     case 24: {
@@ -98,7 +92,7 @@ std::size_t BmpImage::nearestTableEntry(ColorValue color) const {
 }
 
 void BmpImage::writeRgb(std::int32_t x, std::int32_t y, ColorValue color) {
-    std::uint8_t* row = rowPointer(y);
+    std::uint8_t* row = rows.mutableRow(fileRowOf(y));
     const auto ux = static_cast<std::size_t>(x);
     switch (bitsPerPixel) {
     case 24: {

@@ -7,8 +7,8 @@
 #include <optional>
 #include <vector>
 
-#include "engine/ByteBuffer.h"
 #include "engine/ColorValue.h"
+#include "engine/PixelRows.h"
 
 namespace velmora {
 
@@ -34,10 +34,7 @@ public:
     std::vector<std::uint32_t> colorTable;  // entries as stored: 0x00RRGGBB
     std::optional<ChannelMasks> declaredMasks;
 
-    // The pixel rows in file order live in storage from pixelOffset on. A file read without
-    // compression keeps the whole file as storage, so loading copies nothing.
-    ByteBuffer storage;
-    std::size_t pixelOffset = 0;
+    PixelRows rows;  // in file order
 
     std::int32_t rowCount() const { return height < 0 ? -height : height; }
     bool topDown() const { return height < 0; }
@@ -46,7 +43,6 @@ public:
     }
     std::size_t stride() const { return strideFor(width, bitsPerPixel); }
     std::size_t pixelBytes() const { return stride() * static_cast<std::size_t>(rowCount()); }
-    std::span<const std::uint8_t> pixelData() const { return storage.span().subspan(pixelOffset, pixelBytes()); }
 
     // Pixel access by display position ((0, 0) is the top-left corner); x and y must be inside.
     ColorValue readRgb(std::int32_t x, std::int32_t y) const;
@@ -56,8 +52,7 @@ public:
     ChannelMasks masks() const;
 
 private:
-    std::uint8_t* rowPointer(std::int32_t y);
-    const std::uint8_t* rowPointer(std::int32_t y) const;
+    std::size_t fileRowOf(std::int32_t y) const;
     std::size_t nearestTableEntry(ColorValue rgb) const;
 };
 

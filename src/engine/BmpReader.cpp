@@ -1,7 +1,9 @@
 #include "engine/BmpReader.h"
 
+#include <algorithm>
 #include <bit>
 #include <limits>
+#include <memory>
 
 #include "engine/ByteReader.h"
 #include "engine/EngineError.h"
@@ -93,11 +95,16 @@ void readColorTable(ByteReader& in, const Header& h, BmpImage& image) {
     }
 }
 
-}  // namespace
+// Where the pixels are and how they are stored, once the headers are read.
+struct PixelLayout {
+    std::uint64_t start = 0;
+    std::uint64_t dataSize = 0;  // compressed data size; for uncompressed rows, stride x rows
+    unsigned rleBits = 0;        // 8 or 4 for run-length data, else 0
+};
 
-BmpImage readBmp(ByteBuffer file) {
-    BmpImage image;
-    ByteReader in(file.span());
+// Reads the headers and the colour table from the front of a file of fileSize bytes.
+PixelLayout readHeaders(std::span<const std::uint8_t> front, std::uint64_t fileSize, BmpImage& image) {
+    ByteReader in(front);
     const Header h = readHeader(in, image);
     checkGeometry(h);
     image.width = static_cast<std::int32_t>(h.width);
@@ -120,25 +127,61 @@ BmpImage readBmp(ByteBuffer file) {
     readColorTable(in, h, image);
 
     // Some writers leave the pixel offset at 0; the rows then follow the colour table.
-    const std::size_t pixelStart = h.pixelOffset == 0 ? in.position() : h.pixelOffset;
-    if (pixelStart < headersEnd) invalid();
-    if (pixelStart > file.size()) throw EngineError(messages::kStreamReadError);
-    const std::size_t available = file.size() - pixelStart;
+    PixelLayout layout;
+    layout.start = h.pixelOffset == 0 ? in.position() : h.pixelOffset;
+    if (layout.start < headersEnd) invalid();
+    if (layout.start > fileSize) throw EngineError(messages::kStreamReadError);
+    const std::uint64_t available = fileSize - layout.start;
 
     if (h.compression == kRle8 || h.compression == kRle4) {
-        const std::size_t dataSize = h.imageSize == 0 ? available : h.imageSize;
-        if (dataSize > available) throw EngineError(messages::kStreamReadError);
-        image.storage = expandRle(file.span().subspan(pixelStart, dataSize), h.bits, image.width,
-                                  image.rowCount(), image.colorTable);
-        image.bitsPerPixel = 32;
-        image.pixelOffset = 0;
+        layout.rleBits = h.bits;
+        layout.dataSize = h.imageSize == 0 ? available : h.imageSize;
+        if (layout.dataSize > available) throw EngineError(messages::kStreamReadError);
+        return layout;
+    }
+    const std::size_t stride = image.stride();
+    if (static_cast<std::uint64_t>(image.rowCount()) > available / stride) throw EngineError(messages::kStreamReadError);
+    layout.dataSize = std::uint64_t{stride} * static_cast<std::uint64_t>(image.rowCount());
+    return layout;
+}
+
+// Run-length data becomes a 32-bit bitmap held in memory, keeping its colour table.
+void expandInto(BmpImage& image, std::span<const std::uint8_t> data, unsigned rleBits) {
+    ByteBuffer pixels = expandRle(data, rleBits, image.width, image.rowCount(), image.colorTable);
+    image.bitsPerPixel = 32;
+    image.rows = PixelRows(std::move(pixels), 0, image.stride(), static_cast<std::size_t>(image.rowCount()));
+}
+
+// The headers, masks and colour table of any sensible file lie well inside this.
+constexpr std::size_t kHeaderReadSize = 64 * 1024;
+
+}  // namespace
+
+BmpImage readBmp(ByteBuffer file) {
+    BmpImage image;
+    const PixelLayout layout = readHeaders(file.span(), file.size(), image);
+    if (layout.rleBits != 0) {
+        expandInto(image, file.span().subspan(layout.start, layout.dataSize), layout.rleBits);
         return image;
     }
+    image.rows = PixelRows(std::move(file), layout.start, image.stride(), static_cast<std::size_t>(image.rowCount()));
+    return image;
+}
 
-    const std::size_t stride = BmpImage::strideFor(image.width, h.bits);
-    if (static_cast<std::size_t>(image.rowCount()) > available / stride) throw EngineError(messages::kStreamReadError);
-    image.storage = std::move(file);
-    image.pixelOffset = pixelStart;
+BmpImage readBmpFile(const std::string& fileName) {
+    auto file = std::make_unique<SourceFile>(fileName);
+    ByteBuffer front(static_cast<std::size_t>(std::min<std::uint64_t>(file->size(), kHeaderReadSize)));
+    file->readAt(0, front.span());
+
+    BmpImage image;
+    const PixelLayout layout = readHeaders(front.span(), file->size(), image);
+    if (layout.rleBits != 0) {
+        ByteBuffer data(static_cast<std::size_t>(layout.dataSize));
+        file->readAt(layout.start, data.span());
+        expandInto(image, data.span(), layout.rleBits);
+        return image;
+    }
+    image.rows = PixelRows(std::move(file), layout.start, image.stride(), static_cast<std::size_t>(image.rowCount()));
     return image;
 }
 

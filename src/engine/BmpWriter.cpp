@@ -1,6 +1,5 @@
 #include "engine/BmpWriter.h"
 
-#include <array>
 #include <vector>
 
 #include "engine/FileIo.h"
@@ -75,9 +74,10 @@ void writeBmp(const BmpImage& image, const std::string& fileName) {
         if (!image.coreHeader) out.u8(0);
     }
 
-    const std::array<std::span<const std::uint8_t>, 2> pieces = {std::span<const std::uint8_t>(out.bytes()),
-                                                                 image.pixelData()};
-    writeFileAtomically(fileName, pieces);
+    writeFileAtomically(fileName, [&](OutputFile& file) {
+        file.write(out.bytes());
+        image.rows.writeTo(file);
+    });
 }
 
 }  // namespace velmora

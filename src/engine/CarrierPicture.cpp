@@ -43,17 +43,22 @@ std::string extensionOf(const std::string& fileName) {
 
 void CarrierPicture::load(const std::string& fileName) {
     const PictureKind kind = kindForExtension(extensionOf(fileName));
-    load(kind, readWholeFile(fileName));
+    if (kind != PictureKind::Bitmap) {
+        load(kind, readWholeFile(fileName));
+        return;
+    }
+    hold(readBmpFile(fileName));
+}
+
+void CarrierPicture::hold(BmpImage image) {
+    size_ = {image.width, image.rowCount()};
+    bitmap_ = std::move(image);
+    kind_ = PictureKind::Bitmap;
 }
 
 void CarrierPicture::load(PictureKind kind, ByteBuffer file) {
     switch (kind) {
-    case PictureKind::Bitmap: {
-        BmpImage image = readBmp(std::move(file));
-        size_ = {image.width, image.rowCount()};
-        bitmap_ = std::move(image);
-        break;
-    }
+    case PictureKind::Bitmap: hold(readBmp(std::move(file))); return;
     case PictureKind::Jpeg: size_ = readJpegSize(file.span()); bitmap_.reset(); break;
     case PictureKind::Gif: size_ = readGifSize(file.span()); bitmap_.reset(); break;
     case PictureKind::Icon: size_ = readIconSize(file.span()); bitmap_.reset(); break;

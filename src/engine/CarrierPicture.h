@@ -39,6 +39,7 @@ public:
     void save(const std::string& fileName) const;
 
 private:
+    void hold(BmpImage image);
     const BmpImage& requireBitmap() const;
 
     PictureKind kind_ = PictureKind::None;

@@ -1,12 +1,14 @@
 // Pixel access, picture kinds and the load and save failures of the carrier picture.
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 
 #include <csignal>
 
 #include <filesystem>
+#include <fstream>
 
 #include "engine/CarrierPicture.h"
 #include "engine/EngineError.h"
@@ -244,6 +246,58 @@ TEST_F(CarrierPictureTest, SavingOverTheSourceKeepsItsPermissionsAndFollowsLinks
     CarrierPicture again;
     again.load(dir.path("mine.bmp"));
     EXPECT_EQ(again.readPixel(0, 0), 0x010203);
+}
+
+TEST_F(CarrierPictureTest, SaveCopiesUntouchedRowsAndWritesChangedOnes) {
+    // 300 x 300 at 24 bits is 270,000 bytes: rows are read and copied in several pieces.
+    BmpSpec spec = depth(24);
+    spec.width = 300;
+    spec.rows = 300;
+    const Bytes original = test::buildBmp(spec);
+    CarrierPicture picture = load(spec);
+    picture.writePixel(10, 150, 0x112233);
+    picture.writePixel(299, 0, 0x445566);
+    picture.save(dir.path("out.bmp"));
+
+    Bytes expected = original;
+    const std::size_t stride = 900;
+    auto put = [&](std::size_t x, std::size_t y, std::uint8_t b, std::uint8_t g, std::uint8_t r) {
+        const std::size_t at = 54 + (299 - y) * stride + x * 3;
+        expected[at] = b;
+        expected[at + 1] = g;
+        expected[at + 2] = r;
+    };
+    put(10, 150, 0x11, 0x22, 0x33);
+    put(299, 0, 0x44, 0x55, 0x66);
+    EXPECT_EQ(test::readFile(dir.path("out.bmp")), expected);
+
+    // Saving over the file the picture came from works the same way.
+    picture.save(dir.path("p.bmp"));
+    EXPECT_EQ(test::readFile(dir.path("p.bmp")), expected);
+}
+
+TEST_F(CarrierPictureTest, AFileChangedAfterLoadingIsNeverMixedIn) {
+    BmpSpec spec = depth(24);
+    spec.width = 300;
+    spec.rows = 300;
+    CarrierPicture picture = load(spec);
+    const ColorValue bottomLeft = picture.readPixel(0, 299);  // the first stored rows are read now
+
+    BmpSpec other = spec;
+    other.pixelData = Bytes(900 * 300, 0x7F);
+    {
+        // Rewritten in place, as some editors do: same file, new contents.
+        std::ofstream rewrite(dir.path("p.bmp"), std::ios::binary | std::ios::in | std::ios::out);
+        const Bytes bytes = test::buildBmp(other);
+        rewrite.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    }
+    // A clearly different modification time, however coarse the file system's clock.
+    const timespec times[2] = {{946684800, 0}, {946684800, 0}};
+    ::utimensat(AT_FDCWD, dir.path("p.bmp").c_str(), times, 0);
+    EXPECT_EQ(picture.readPixel(0, 299), bottomLeft);  // what was read stays
+    EXPECT_THROW_MESSAGE(picture.readPixel(0, 0), EngineError, messages::kStreamReadError);
+    EXPECT_THROW_MESSAGE(picture.save(dir.path("out.bmp")), EngineError, messages::kStreamReadError);
+    EXPECT_FALSE(std::filesystem::exists(dir.path("out.bmp")));
 }
 
 }  // namespace
