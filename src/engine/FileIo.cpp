@@ -123,6 +123,7 @@ void OutputFile::copyFrom(const SourceFile& source, std::uint64_t offset, std::u
 
 void writeFileAtomically(const std::string& fileName, const std::function<void(OutputFile&)>& writeContents) {
     namespace fs = std::filesystem;
+    if (fileName.empty()) throw EngineError(messages::cannotCreateFile(fileName));
     std::error_code ec;
     fs::path target(fileName);
     if (fs::is_symlink(target, ec)) {

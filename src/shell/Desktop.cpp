@@ -1,0 +1,10 @@
+#include "shell/Desktop.h"
+
+namespace velmora {
+
+QString errorBoxText(const QString& message) {
+    if (!message.isEmpty() && message.back() > QChar('.')) return message + '.';
+    return message;
+}
+
+}  // namespace velmora

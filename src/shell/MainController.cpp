@@ -1,0 +1,198 @@
+#include "shell/MainController.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include "engine/ExtractCore.h"
+#include "engine/HideCore.h"
+#include "engine/OperationMessages.h"
+#include "shell/CodePageText.h"
+#include "shell/Desktop.h"
+#include "shell/DrumAnimator.h"
+#include "shell/IniStore.h"
+#include "shell/OutputFileName.h"
+
+namespace velmora {
+
+namespace {
+
+const QString kDropOnlyBmp = QStringLiteral("You can drop only *.bmp files!");
+const char* const kSection = "Main";
+
+std::string fileSystemName(const QString& name) { return QFile::encodeName(name).toStdString(); }
+
+// ".bmp" at the end of the file-name part, letters A to Z in either case.
+bool hasBmpExtension(const QString& name) {
+    const qsizetype dot = name.lastIndexOf(u'.');
+    if (dot < 0 || dot < name.lastIndexOf(u'/')) return false;
+    return name.mid(dot).compare(QLatin1String(".bmp"), Qt::CaseInsensitive) == 0;
+}
+
+}  // namespace
+
+MainController::MainController(Desktop& desktop, DrumAnimator& drum, QString programFolder, QString settingsFile,
+                               TickSource ticks, QObject* parent)
+    : QObject(parent), desktop_(desktop), drum_(drum), programFolder_(std::move(programFolder)),
+      settingsFile_(std::move(settingsFile)), ticks_(std::move(ticks)) {
+    drum_.setStopHandler([this] { gifImageStop(); });
+}
+
+void MainController::start() {
+    sourceFileName_.clear();
+    outputFileName_.clear();
+    loadDrumOrGoOn(QStringLiteral("1.gif"));
+    drum_.setLoop(true);
+
+    IniStore store(fileSystemName(settingsFile_));
+    settings_.outputPolicy = store.readInteger(kSection, "k", 2);
+    settings_.step = store.readInteger(kSection, "Step", 20);
+    settings_.baseColor = store.readInteger(kSection, "BaseColor", 0);
+    settings_.minimized = store.readBoolean(kSection, "Minimized", false);
+    settings_.firstOpen = store.readBoolean(kSection, "FirstOpen", true);
+    settings_.lang = fromCodePage(store.readString(kSection, "Lang", "&Russian"));
+}
+
+void MainController::finish() {
+    IniStore store(fileSystemName(settingsFile_));
+    store.writeInteger(kSection, "k", settings_.outputPolicy);
+    store.writeInteger(kSection, "Step", settings_.step);
+    store.writeInteger(kSection, "BaseColor", settings_.baseColor);
+    store.writeBoolean(kSection, "Minimized", settings_.minimized);
+    store.writeString(kSection, "Lang", toCodePage(settings_.lang));
+    store.writeBoolean(kSection, "FirstOpen", settings_.firstOpen);
+    store.release();
+}
+
+void MainController::setMenuLoaded(bool loaded) {
+    if (menuLoaded_ == loaded) return;
+    menuLoaded_ = loaded;
+    emit loadedChanged(loaded);
+}
+
+void MainController::loadDrum(const QString& gif) { drum_.load(programFolder_ + gif); }
+
+// The program keeps running when an animation file is missing; the drum just stays as it was.
+void MainController::loadDrumOrGoOn(const QString& gif) {
+    try {
+        loadDrum(gif);
+    } catch (const std::exception&) {
+    }
+}
+
+void MainController::openPicture(const QString& fileName) {
+    setMenuLoaded(true);
+    try {
+        picture_.load(fileSystemName(fileName));
+        sourceFileName_ = fileName;
+        if (picture_.width() < kMinCarrierSide || picture_.height() < kMinCarrierSide) {
+            desktop_.showMessage(QString::fromLatin1(messages::kBitmapTooSmall) + sourceFileName_);
+            closePicture();
+            return;
+        }
+        drum_.setLoop(false);
+        drum_.setFrameIndex(1);
+        loadDrum(QStringLiteral("2.gif"));
+        drum_.setAnimate(true);
+    } catch (const std::exception&) {
+        desktop_.showMessage(texts_.text(QStringLiteral("ItemA2")) + ' ' + fileName);
+        closePicture();
+    }
+}
+
+void MainController::closePicture() {
+    sourceFileName_.clear();
+    outputFileName_.clear();
+    setMenuLoaded(false);
+    loadDrumOrGoOn(QStringLiteral("1.gif"));
+}
+
+void MainController::filesDropped(const QStringList& fileNames) {
+    for (const QString& name : fileNames) {
+        if (hasBmpExtension(name)) openPicture(name);
+        else desktop_.showMessage(kDropOnlyBmp);
+    }
+}
+
+void MainController::openCommand() {
+    if (const auto name = desktop_.chooseOpenPicture()) openPicture(*name);
+}
+
+void MainController::drumClicked() {
+    if (!loaded()) openCommand();
+}
+
+void MainController::gifImageStop() { drum_.setFrameIndex(3); }
+
+void MainController::waitMs(std::int32_t ms) { velmora::waitMs(ms, ticks_); }
+
+void MainController::hideInfo(const std::string& password, const std::vector<std::string>& lines) {
+    drum_.setLoop(true);
+    drum_.setAnimate(true);
+    loadDrum(QStringLiteral("3.gif"));
+
+    const HideRequest request{settings_.step, settings_.baseColor, password, packMessageText(lines)};
+    try {
+        switch (hideMessage(picture_, request)) {
+        case HideOutcome::TooLarge:
+            desktop_.showMessage(texts_.text(QStringLiteral("ItemA4")));
+            closePicture();
+            return;
+        case HideOutcome::NotPreserved:
+            desktop_.showMessage(QString::fromLatin1(messages::kMessageNotPreserved));
+            closePicture();
+            return;
+        case HideOutcome::Written: break;
+        }
+        waitMs(2000);
+        saveResult();
+    } catch (...) {
+        // The error goes on to the error box; the user goes on from the empty state.
+        closePicture();
+        throw;
+    }
+    closePicture();
+}
+
+// Saves by the output file policy, plays the done animation and reports where the picture
+// went. A save dialog the user cancels saves nothing and reports nothing.
+void MainController::saveResult() {
+    switch (settings_.outputPolicy) {
+    case 1: outputFileName_ = sourceFileName_; break;
+    case 2:
+        outputFileName_ = numberedOutputName(sourceFileName_, texts_.text(QStringLiteral("ItemA3")),
+                                             [](const QString& name) { return QFileInfo::exists(name); });
+        break;
+    case 3: {
+        const auto chosen = desktop_.chooseSavePicture();
+        if (!chosen) return;
+        outputFileName_ = *chosen;
+        break;
+    }
+    default: outputFileName_.clear(); break;  // a hand-edited policy: the save below reports it
+    }
+    picture_.save(fileSystemName(outputFileName_));
+    drum_.setLoop(false);
+    drum_.setAnimate(true);
+    loadDrum(QStringLiteral("4.gif"));
+    waitMs(500);
+    desktop_.showMessage(texts_.text(QStringLiteral("ItemA5")) + ' ' + outputFileName_);
+}
+
+std::optional<std::vector<std::string>> MainController::extractInfo(const std::string& password) {
+    const ExtractResult result = extractMessage(picture_, password);
+    if (result.step) settings_.step = *result.step;
+    if (result.baseColor) settings_.baseColor = *result.baseColor;
+    if (!result.succeeded()) {
+        desktop_.showMessage(texts_.text(QStringLiteral("ItemA6")));
+        if (result.closesCarrier()) closePicture();
+        return std::nullopt;
+    }
+    drum_.setLoop(true);
+    drum_.setAnimate(true);
+    loadDrum(QStringLiteral("3.gif"));
+    waitMs(2000);
+    drum_.setAnimate(false);
+    return unpackMessageText(result.storedText, rewrap_);
+}
+
+}  // namespace velmora

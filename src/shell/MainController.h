@@ -1,0 +1,94 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "engine/CarrierLayout.h"
+#include "engine/CarrierPicture.h"
+#include "shell/TimedWait.h"
+#include "shell/UiTexts.h"
+
+namespace velmora {
+
+class Desktop;
+class DrumAnimator;
+
+// The values the settings file keeps between runs.
+struct Settings {
+    std::int32_t outputPolicy = 2;  // k: 1 over the source, 2 numbered name beside it, 3 save dialog
+    std::int32_t step = 20;
+    ColorValue baseColor = 0;
+    bool minimized = false;
+    bool firstOpen = true;
+    QString lang = QStringLiteral("&Russian");
+};
+
+// The logic of the main window: the carrier picture and its two states (empty, loaded), the
+// commands, the drum animation of each moment, the hide and extract operations around the
+// engine, the output file policy and the settings file.
+class MainController : public QObject {
+    Q_OBJECT
+
+public:
+    // programFolder ends with "/"; the animations 1.gif ... 4.gif are read from there.
+    MainController(Desktop& desktop, DrumAnimator& drum, QString programFolder, QString settingsFile,
+                   TickSource ticks = tickCount, QObject* parent = nullptr);
+
+    // The main window's show step: drum at rest, settings read.
+    void start();
+    // The close step: settings written; raises SettingsWriteError when the file cannot be written.
+    void finish();
+
+    void openPicture(const QString& fileName);
+    void closePicture();
+    void filesDropped(const QStringList& fileNames);
+    void openCommand();
+    void drumClicked();
+    void gifImageStop();
+    void waitMs(std::int32_t ms);
+
+    // Hides password and lines (8-bit strings) with the remembered step and base colour, saves
+    // by the output file policy, and closes the carrier.
+    void hideInfo(const std::string& password, const std::vector<std::string>& lines);
+    // The message lines when the password matches; nothing (after the message) when not.
+    std::optional<std::vector<std::string>> extractInfo(const std::string& password);
+
+    bool loaded() const { return !sourceFileName_.isEmpty(); }
+    const QString& sourceFileName() const { return sourceFileName_; }
+    const QString& outputFileName() const { return outputFileName_; }
+    Settings& settings() { return settings_; }
+    UiTexts& texts() { return texts_; }
+    const CarrierPicture& picture() const { return picture_; }
+    // How extracted lines are laid out as display rows; none keeps each line whole.
+    void setRewrap(RewrapPiece rewrap) { rewrap_ = std::move(rewrap); }
+
+signals:
+    // The menu and the buttons follow: Open in the empty state; Hide, Extract, Close when loaded.
+    void loadedChanged(bool loaded);
+
+private:
+    void setMenuLoaded(bool loaded);
+    void loadDrum(const QString& gif);
+    void loadDrumOrGoOn(const QString& gif);
+    void saveResult();
+
+    Desktop& desktop_;
+    DrumAnimator& drum_;
+    QString programFolder_;
+    QString settingsFile_;
+    TickSource ticks_;
+    CarrierPicture picture_;
+    QString sourceFileName_;
+    QString outputFileName_;
+    Settings settings_;
+    UiTexts texts_;
+    RewrapPiece rewrap_;
+    bool menuLoaded_ = false;
+};
+
+}  // namespace velmora

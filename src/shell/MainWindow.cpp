@@ -1,0 +1,159 @@
+#include "shell/MainWindow.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QContextMenuEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileInfo>
+#include <QMenu>
+#include <QMimeData>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPainterPath>
+
+#include "shell/Desktop.h"
+#include "shell/IniStore.h"
+#include "shell/InterimOperations.h"
+#include "shell/MainController.h"
+#include "shell/OptionsDialog.h"
+#include "shell/PlaceholderDrum.h"
+
+namespace velmora {
+
+MainWindow::MainWindow(MainController& controller, Desktop& desktop, const PlaceholderDrum* drum, QWidget* parent)
+    : QWidget(parent, Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint), controller_(controller),
+      desktop_(desktop), drum_(drum), menu_(new QMenu(this)) {
+    setObjectName(QStringLiteral("MainForm"));
+    setFixedSize(223, 299);
+    move(232, 155);
+    setAcceptDrops(true);
+
+    addItem(QStringLiteral("OpenFile_Menu"), QKeySequence(Qt::CTRL | Qt::Key_O), &MainWindow::openCommand);
+    addItem(QStringLiteral("HideInfo_Menu"), QKeySequence(Qt::CTRL | Qt::Key_H), &MainWindow::hideCommand);
+    addItem(QStringLiteral("ExtractInfo_Menu"), QKeySequence(Qt::CTRL | Qt::Key_E), &MainWindow::extractCommand);
+    addItem(QStringLiteral("CloseFile_Menu"), QKeySequence(Qt::ALT | Qt::Key_C), &MainWindow::closeCommand);
+    menu_->addSeparator();
+    QMenu* languages = menu_->addMenu(QString());
+    languages->menuAction()->setObjectName(QStringLiteral("Language_Menu"));
+    items_.insert(QStringLiteral("Language_Menu"), languages->menuAction());
+    addItem(QStringLiteral("Minimize_Menu"), {}, &MainWindow::minimizeCommand);
+    addItem(QStringLiteral("Options_Menu"), QKeySequence(Qt::ALT | Qt::Key_O), &MainWindow::optionsCommand);
+    addItem(QStringLiteral("Help_Menu"), QKeySequence(Qt::Key_F1), &MainWindow::helpCommand);
+    addItem(QStringLiteral("About_Menu"), {}, &MainWindow::aboutCommand);
+    menu_->addSeparator();
+    addItem(QStringLiteral("Exit_Menu"), QKeySequence(Qt::ALT | Qt::Key_X), &MainWindow::exitCommand);
+
+    options_ = new OptionsDialog(this);
+    applyTexts();
+    showLoadedState(false);
+    connect(&controller_, &MainController::loadedChanged, this, &MainWindow::showLoadedState);
+    if (drum_) connect(drum_, &PlaceholderDrum::changed, this, qOverload<>(&QWidget::update));
+}
+
+QAction* MainWindow::addItem(const QString& name, const QKeySequence& shortcut, void (MainWindow::*command)()) {
+    QAction* action = menu_->addAction(QString());
+    action->setObjectName(name);
+    action->setShortcut(shortcut);
+    action->setShortcutVisibleInContextMenu(true);
+    addAction(action);  // the shortcut works while the menu is closed
+    connect(action, &QAction::triggered, this, command);
+    items_.insert(name, action);
+    return action;
+}
+
+void MainWindow::applyTexts() {
+    const UiTexts& texts = controller_.texts();
+    const std::pair<const char*, const char*> captions[] = {
+        {"OpenFile_Menu", "ItemA14"}, {"HideInfo_Menu", "ItemA12"}, {"ExtractInfo_Menu", "ItemA11"},
+        {"CloseFile_Menu", "ItemA9"}, {"Language_Menu", "ItemA13"}, {"Minimize_Menu", "ItemA19"},
+        {"Options_Menu", "ItemA15"},  {"Help_Menu", "ItemB4"},      {"About_Menu", "ItemA8"},
+        {"Exit_Menu", "ItemA10"},
+    };
+    for (const auto& [item, key] : captions) items_.value(QLatin1String(item))->setText(texts.text(QLatin1String(key)));
+    options_->applyTexts(texts);
+    setToolTip(QString());
+}
+
+void MainWindow::showLoadedState(bool loaded) {
+    items_.value(QStringLiteral("OpenFile_Menu"))->setVisible(!loaded);
+    for (const char* name : {"HideInfo_Menu", "ExtractInfo_Menu", "CloseFile_Menu"})
+        items_.value(QLatin1String(name))->setVisible(loaded);
+}
+
+void MainWindow::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (shown_) return;
+    shown_ = true;
+    controller_.start();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    // A settings file that cannot be written is reported, and the program still ends.
+    try {
+        controller_.finish();
+    } catch (const SettingsWriteError& e) {
+        desktop_.showError(QString::fromStdString(e.what()));
+    }
+    event->accept();
+}
+
+void MainWindow::contextMenuEvent(QContextMenuEvent* event) { menu_->popup(event->globalPos()); }
+
+void MainWindow::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton && drumArea().contains(event->position().toPoint())) controller_.drumClicked();
+    else QWidget::mousePressEvent(event);
+}
+
+void MainWindow::mouseDoubleClickEvent(QMouseEvent* event) { mousePressEvent(event); }
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
+    if (event->mimeData()->hasUrls()) event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent* event) {
+    QStringList names;
+    for (const QUrl& url : event->mimeData()->urls())
+        if (url.isLocalFile()) names << url.toLocalFile();
+    event->acceptProposedAction();
+    controller_.filesDropped(names);
+}
+
+void MainWindow::openCommand() { controller_.openCommand(); }
+void MainWindow::closeCommand() { controller_.closePicture(); }
+void MainWindow::hideCommand() { runInterimHide(controller_, this); }
+void MainWindow::extractCommand() { runInterimExtract(controller_, desktop_, this); }
+void MainWindow::helpCommand() { desktop_.openHelp(QStringLiteral("ID_01")); }
+void MainWindow::minimizeCommand() { showMinimized(); }
+void MainWindow::exitCommand() { close(); }
+void MainWindow::aboutCommand() { desktop_.showMessage(QStringLiteral("Velmora v1.1")); }
+
+void MainWindow::optionsCommand() {
+    if (const auto k = options_->choosePolicy(controller_.settings().outputPolicy, *this))
+        controller_.settings().outputPolicy = *k;
+}
+
+// A plain drawn machine until the skin arrives: body, control panel, door and drum.
+void MainWindow::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.fillRect(rect(), QColor(60, 70, 80));
+    p.setBrush(QColor(236, 238, 240));
+    p.setPen(QPen(QColor(120, 125, 130), 2));
+    p.drawRoundedRect(QRectF(rect()).adjusted(4, 4, -4, -4), 14, 14);
+    p.setBrush(QColor(200, 206, 212));
+    p.drawRoundedRect(QRectF(12, 28, 199, 52), 6, 6);
+    p.setPen(QColor(40, 40, 40));
+    p.setFont(QFont(QStringLiteral("Liberation Sans"), 7, QFont::Bold));
+    p.drawText(QRect(15, 40, 60, 14), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Velmora"));
+    p.setPen(QPen(QColor(140, 145, 150), 6));
+    p.setBrush(QColor(170, 200, 225));
+    p.drawEllipse(drumArea().adjusted(-6, -6, 6, 6));
+    if (drum_) {
+        p.setPen(QColor(30, 50, 70));
+        const QString state = QFileInfo(drum_->fileName()).fileName() + (drum_->animating() ? QStringLiteral(" ~") : QString());
+        p.drawText(drumArea(), Qt::AlignCenter, state + QStringLiteral("\nframe ") + QString::number(drum_->frameIndex()));
+    }
+}
+
+}  // namespace velmora

@@ -1,0 +1,65 @@
+#pragma once
+
+#include <QHash>
+#include <QWidget>
+
+class QAction;
+class QMenu;
+
+namespace velmora {
+
+class Desktop;
+class MainController;
+class OptionsDialog;
+class PlaceholderDrum;
+
+// The borderless, always-on-top main window: its face, the drum, the popup menu on
+// right-click, and the commands behind them.
+class MainWindow : public QWidget {
+    Q_OBJECT
+
+public:
+    MainWindow(MainController& controller, Desktop& desktop, const PlaceholderDrum* drum = nullptr,
+               QWidget* parent = nullptr);
+
+    QMenu* popupMenu() const { return menu_; }
+    // A menu item by its name, such as "OpenFile_Menu".
+    QAction* menuItem(const QString& name) const { return items_.value(name); }
+    OptionsDialog* optionsDialog() const { return options_; }
+    static QRect drumArea() { return {41, 120, 111, 111}; }
+
+    void optionsCommand();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QAction* addItem(const QString& name, const QKeySequence& shortcut, void (MainWindow::*command)());
+    void applyTexts();
+    void showLoadedState(bool loaded);
+    void hideCommand();
+    void extractCommand();
+    void openCommand();
+    void closeCommand();
+    void helpCommand();
+    void aboutCommand();
+    void minimizeCommand();
+    void exitCommand();
+
+    MainController& controller_;
+    Desktop& desktop_;
+    const PlaceholderDrum* drum_;
+    QMenu* menu_;
+    QHash<QString, QAction*> items_;
+    OptionsDialog* options_;
+    bool shown_ = false;
+};
+
+}  // namespace velmora

@@ -1,0 +1,86 @@
+#include "shell/OptionsDialog.h"
+
+#include <QButtonGroup>
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "shell/DialogPlacement.h"
+#include "shell/UiTexts.h"
+
+namespace velmora {
+
+OptionsDialog::OptionsDialog(QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("OptionsForm"));
+    setFixedSize(319, 155);
+    setWindowFlag(Qt::WindowStaysOnTopHint);
+
+    auto* border = new QFrame(this);
+    border->setFrameShape(QFrame::Box);
+    border->setFrameShadow(QFrame::Sunken);
+    border->setGeometry(8, 16, 297, 73);
+
+    heading_ = new QLabel(this);
+    heading_->setObjectName(QStringLiteral("SkinLabel1"));
+    heading_->setAlignment(Qt::AlignCenter);
+    heading_->setGeometry(88, 2, 153, 13);
+    heading_->setAutoFillBackground(true);  // the heading sits on the frame line
+
+    auto radio = [this](const char* name, int y, int width) {
+        auto* rb = new QRadioButton(this);
+        rb->setObjectName(QLatin1String(name));
+        rb->setGeometry(24, y, width, 17);
+        return rb;
+    };
+    rb1_ = radio("Rb1", 18, 115);
+    rb2_ = radio("Rb2", 41, 169);
+    rb3_ = radio("Rb3", 64, 241);
+    auto* group = new QButtonGroup(this);
+    for (QRadioButton* rb : {rb1_, rb2_, rb3_}) group->addButton(rb);
+    rb2_->setChecked(true);
+
+    ok_ = new QPushButton(QStringLiteral("OK"), this);
+    ok_->setObjectName(QStringLiteral("OKButton"));
+    ok_->setGeometry(8, 96, 145, 25);
+    cancel_ = new QPushButton(this);
+    cancel_->setObjectName(QStringLiteral("CancelButton"));
+    cancel_->setGeometry(160, 96, 145, 25);
+    connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
+    connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
+
+    setTabOrder(rb1_, rb3_);
+    setTabOrder(rb3_, rb2_);
+    setTabOrder(rb2_, ok_);
+    setTabOrder(ok_, cancel_);
+    applyTexts(UiTexts());
+}
+
+void OptionsDialog::applyTexts(const UiTexts& texts) {
+    setWindowTitle(texts.text(QStringLiteral("ItemA15")));
+    heading_->setText(texts.text(QStringLiteral("ItemE1")));
+    rb1_->setText(texts.text(QStringLiteral("ItemE2")));
+    rb2_->setText(texts.text(QStringLiteral("ItemE3")));
+    rb3_->setText(texts.text(QStringLiteral("ItemE4")));
+    cancel_->setText(texts.text(QStringLiteral("ItemB5")));
+}
+
+QRadioButton* OptionsDialog::choice(int k) const {
+    switch (k) {
+    case 1: return rb1_;
+    case 2: return rb2_;
+    case 3: return rb3_;
+    default: return nullptr;
+    }
+}
+
+std::optional<int> OptionsDialog::choosePolicy(int k, const QWidget& mainWindow) {
+    move(placeOverMainWindow(mainWindow.frameGeometry().topLeft(), mainWindow.frameGeometry().size(), size()));
+    if (QRadioButton* current = choice(k)) current->setChecked(true);
+    if (exec() != QDialog::Accepted) return std::nullopt;
+    for (int policy : {1, 2, 3})
+        if (choice(policy)->isChecked()) return policy;
+    return std::nullopt;
+}
+
+}  // namespace velmora

@@ -1,0 +1,219 @@
+// The main controller: opening, dropping, hiding by each output policy, extracting.
+#include <QSignalSpy>
+
+#include "ControllerFixture.h"
+#include "engine/CarrierLayout.h"
+#include "engine/EngineError.h"
+#include "engine/ExtractCore.h"
+#include "engine/OperationMessages.h"
+
+namespace velmora::test {
+namespace {
+
+using Controller = ControllerFixture;
+
+const QString kOpened = QStringLiteral("Loop 0|FrameIndex 1|load 2.gif|Animate 1");
+
+TEST_F(Controller, OpeningGoodAndBadFiles) {
+    struct Case {
+        const char* name;
+        QString file;
+        QString message;  // empty: opens
+    };
+    writeFile(folder("text.bmp"), {'h', 'e', 'l', 'l', 'o'});
+    const std::vector<Case> cases = {
+        {"32 x 32", picture("ok.bmp"), ""},
+        {"31 x 200", picture("narrow.bmp", {.width = 31, .rows = 200}), "Bitmap is too small " + folder("narrow.bmp")},
+        {"text in a .bmp", folder("text.bmp"), "Can't open file " + folder("text.bmp")},
+        {"missing", folder("none.bmp"), "Can't open file " + folder("none.bmp")},
+        {"unknown kind", folder("a.png"), "Can't open file " + folder("a.png")},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        controller->closePicture();
+        desktop.messages.clear();
+        drum.commands.clear();
+        QSignalSpy states(controller.get(), &MainController::loadedChanged);
+        controller->openPicture(c.file);
+        EXPECT_EQ(controller->loaded(), c.message.isEmpty());
+        EXPECT_EQ(desktop.messages, c.message.isEmpty() ? QStringList() : QStringList{c.message});
+        EXPECT_EQ(drum.commands.join('|'), c.message.isEmpty() ? kOpened : QStringLiteral("load 1.gif"));
+        // The menu shows the loaded state before the file is read, and the empty state after a failure.
+        ASSERT_GE(states.size(), 1);
+        EXPECT_TRUE(states.first().first().toBool());
+        EXPECT_EQ(controller->outputFileName(), QString());
+    }
+}
+
+TEST_F(Controller, AMissingLoadedAnimationIsAnOpenFailure) {
+    QFile::remove(folder("2.gif"));
+    controller->openPicture(picture("ok.bmp"));
+    EXPECT_FALSE(controller->loaded());
+    EXPECT_EQ(desktop.messages, QStringList{"Can't open file " + folder("ok.bmp")});
+}
+
+TEST_F(Controller, DroppedFilesOpenInOrderAndOthersAreRefused) {
+    const QStringList drop = {picture("a.bmp"), folder("b.txt"), picture("c.BMP"), folder("d.bmp.txt"), folder("e")};
+    controller->filesDropped(drop);
+    const QString refused = QStringLiteral("You can drop only *.bmp files!");
+    EXPECT_EQ(desktop.messages, (QStringList{refused, refused, refused}));
+    EXPECT_EQ(controller->sourceFileName(), folder("c.BMP"));
+    EXPECT_EQ(drum.commands.join('|'), kOpened + '|' + kOpened);
+}
+
+TEST_F(Controller, TheDrumOpensOnlyInTheEmptyStateAndShowsFrameThreeWhenAPlayEnds) {
+    desktop.openAnswers = {std::nullopt, picture("p.bmp")};
+    controller->drumClicked();  // cancelled
+    EXPECT_FALSE(controller->loaded());
+    controller->drumClicked();
+    EXPECT_TRUE(controller->loaded());
+    controller->drumClicked();
+    EXPECT_EQ(desktop.openDialogs, 2);
+    drum.finishPlay();
+    EXPECT_EQ(drum.commands.last(), QStringLiteral("FrameIndex 3"));
+}
+
+// Hides "pw" / {"first", "", "second"} and returns what the saved file gives back.
+class Hiding : public ControllerFixture {
+protected:
+    std::vector<std::string> extractFrom(const QString& file) {
+        CarrierPicture saved;
+        saved.load(file.toStdString());
+        const ExtractResult r = extractMessage(saved, "pw");
+        EXPECT_TRUE(r.succeeded());
+        return unpackMessageText(r.storedText);
+    }
+    void hide() { controller->hideInfo("pw", {"first", "", "second"}); }
+    const std::vector<std::string> kLines = {"first", "second"};
+};
+
+TEST_F(Hiding, EachOutputPolicySavesWhereItSays) {
+    struct Case {
+        int k;
+        QString source;
+        std::optional<QString> dialogAnswer;
+        QString expectedOutput;
+    };
+    const std::vector<Case> cases = {
+        {1, QStringLiteral("one.bmp"), std::nullopt, folder("one.bmp")},
+        {2, QStringLiteral("cat.old.BMP"), std::nullopt, folder("cat.old_New_1.BMP")},
+        {2, QStringLiteral("cat.old.BMP"), std::nullopt, folder("cat.old_New_2.BMP")},
+        {3, QStringLiteral("three.bmp"), folder("chosen.bmp"), folder("chosen.bmp")},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.expectedOutput.toStdString());
+        controller->settings().outputPolicy = c.k;
+        controller->settings().step = 7;
+        if (c.dialogAnswer) desktop.saveAnswers = {c.dialogAnswer};
+        if (!QFileInfo::exists(folder(c.source))) picture(c.source);
+        controller->openPicture(folder(c.source));
+        drum.commands.clear();
+        desktop.messages.clear();
+        hide();
+        EXPECT_EQ(desktop.messages,
+                  QStringList{QStringLiteral("The information was succesfully hidden in the file ") + c.expectedOutput});
+        EXPECT_EQ(extractFrom(c.expectedOutput), kLines);
+        EXPECT_FALSE(controller->loaded());
+        EXPECT_EQ(controller->outputFileName(), QString());
+        EXPECT_EQ(drum.commands.join('|'),
+                  QStringLiteral("Loop 1|Animate 1|load 3.gif|Loop 0|Animate 1|load 4.gif|load 1.gif"));
+        EXPECT_EQ(controller->settings().step, 7);
+    }
+}
+
+TEST_F(Hiding, NumberedNamesSkipTakenOnesAndMayHaveNoInfix) {
+    controller->settings().outputPolicy = 2;
+    controller->texts().set(QStringLiteral("ItemA3"), QString());
+    picture("cat1.bmp");
+    openCarrier("cat.bmp");
+    hide();
+    EXPECT_EQ(desktop.messages.last(), "The information was succesfully hidden in the file " + folder("cat2.bmp"));
+}
+
+TEST_F(Hiding, RefusedHidesWriteNothingAndCloseTheCarrier) {
+    struct Case {
+        const char* name;
+        BmpSpec spec;
+        std::int32_t step;
+        QString message;
+    };
+    BmpSpec grey;
+    grey.bitsPerPixel = 8;
+    const std::vector<Case> cases = {
+        {"too large at step 500", {}, 500, QString::fromLatin1(messages::kTextTooLarge)},
+        {"a colour-table picture", grey, 7, QString::fromLatin1(messages::kMessageNotPreserved)},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        controller->settings().outputPolicy = 2;
+        controller->settings().step = c.step;
+        openCarrier("p.bmp", c.spec);
+        hide();
+        EXPECT_EQ(desktop.messages, QStringList{c.message});
+        EXPECT_FALSE(controller->loaded());
+        EXPECT_FALSE(QFileInfo::exists(folder("p_New_1.bmp")));
+        EXPECT_EQ(controller->settings().step, c.step);
+    }
+}
+
+TEST_F(Hiding, ACancelledSaveDialogSavesAndReportsNothing) {
+    controller->settings().outputPolicy = 3;
+    openCarrier("p.bmp");
+    const Bytes before = readFile(folder("p.bmp").toStdString());
+    hide();
+    EXPECT_EQ(desktop.messages, QStringList());
+    EXPECT_FALSE(controller->loaded());
+    EXPECT_EQ(readFile(folder("p.bmp").toStdString()), before);
+}
+
+TEST_F(Hiding, AFailedSaveReachesTheErrorBoxAndEndsInTheEmptyState) {
+    controller->settings().outputPolicy = 7;  // a hand-edited settings file
+    openCarrier("p.bmp");
+    try {
+        hide();
+        ADD_FAILURE() << "the save did not fail";
+    } catch (const EngineError& e) {
+        EXPECT_EQ(std::string(e.what()), "Cannot create file ");
+    }
+    EXPECT_FALSE(controller->loaded());
+    EXPECT_EQ(drum.commands.last(), QStringLiteral("load 1.gif"));
+}
+
+TEST_F(Hiding, ExtractReadsBackAndRemembersStepAndBaseColour) {
+    controller->settings().outputPolicy = 1;
+    controller->settings().step = 37;
+    controller->settings().baseColor = 0x00FF00;
+    openCarrier("p.bmp", {.width = 64, .rows = 48});
+    hide();
+    controller->settings().step = 20;
+    controller->settings().baseColor = 0;
+
+    controller->openPicture(folder("p.bmp"));
+    desktop.messages.clear();
+    drum.commands.clear();
+    EXPECT_EQ(controller->extractInfo("wrong"), std::nullopt);
+    EXPECT_EQ(desktop.messages, QStringList{"The password is incorrect"});
+    EXPECT_TRUE(controller->loaded());
+    EXPECT_EQ(controller->settings().step, 37);
+    EXPECT_EQ(controller->settings().baseColor, 0x00FF00);
+    EXPECT_TRUE(drum.commands.isEmpty());
+
+    EXPECT_EQ(controller->extractInfo("pw"), kLines);
+    EXPECT_TRUE(controller->loaded());
+    EXPECT_EQ(drum.commands.join('|'), QStringLiteral("Loop 1|Animate 1|load 3.gif|Animate 0|FrameIndex 3"));
+}
+
+TEST_F(Controller, ExtractFromAPictureWithoutAStepClosesIt) {
+    BmpSpec black;
+    black.pixelData = Bytes(96 * 32, 0);  // pixel (0, 0) reads 0
+    openCarrier("black.bmp", black);
+    controller->settings().baseColor = 5;
+    EXPECT_EQ(controller->extractInfo("pw"), std::nullopt);
+    EXPECT_EQ(desktop.messages, QStringList{"The password is incorrect"});
+    EXPECT_FALSE(controller->loaded());
+    EXPECT_EQ(controller->settings().step, 0);
+    EXPECT_EQ(controller->settings().baseColor, 5);
+}
+
+}  // namespace
+}  // namespace velmora::test

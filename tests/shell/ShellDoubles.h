@@ -1,0 +1,71 @@
+#pragma once
+
+#include <QFileInfo>
+#include <QStringList>
+
+#include <deque>
+#include <stdexcept>
+
+#include "shell/Desktop.h"
+#include "shell/DrumAnimator.h"
+
+namespace velmora::test {
+
+// The desktop as a record of what the program showed, with answers queued for its dialogs.
+class RecordingDesktop : public Desktop {
+public:
+    QStringList messages;
+    QStringList errors;
+    QStringList helpTopics;
+    int beeps = 0;
+    std::deque<std::optional<QString>> openAnswers;
+    std::deque<std::optional<QString>> saveAnswers;
+    int openDialogs = 0;
+
+    void showMessage(const QString& text) override { messages << text; }
+    void showError(const QString& text) override { errors << errorBoxText(text); }
+    std::optional<QString> chooseOpenPicture() override {
+        ++openDialogs;
+        return next(openAnswers);
+    }
+    std::optional<QString> chooseSavePicture() override { return next(saveAnswers); }
+    void beep() override { ++beeps; }
+    void openHelp(const QString& topic) override { helpTopics << topic; }
+
+private:
+    static std::optional<QString> next(std::deque<std::optional<QString>>& answers) {
+        if (answers.empty()) return std::nullopt;
+        auto answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+};
+
+// The drum as a list of the commands it was given ("load 2.gif", "Loop 0", "Animate 1",
+// "FrameIndex 3"); a file that does not exist fails to load.
+class RecordingDrum : public DrumAnimator {
+public:
+    QStringList commands;
+
+    void load(const QString& fileName) override {
+        if (!QFileInfo::exists(fileName)) throw std::runtime_error("Cannot open file " + fileName.toStdString());
+        commands << QStringLiteral("load ") + QFileInfo(fileName).fileName();
+    }
+    void setLoop(bool loop) override { commands << QStringLiteral("Loop %1").arg(loop); }
+    void setAnimate(bool animate) override {
+        commands << QStringLiteral("Animate %1").arg(animate);
+        if (animating_ && !animate) notifyStopped();
+        animating_ = animate;
+    }
+    void setFrameIndex(int index) override { commands << QStringLiteral("FrameIndex %1").arg(index); }
+    // A single play comes to its end.
+    void finishPlay() {
+        animating_ = false;
+        notifyStopped();
+    }
+
+private:
+    bool animating_ = false;
+};
+
+}  // namespace velmora::test
