@@ -62,7 +62,7 @@ TEST_F(Controller, DroppedFilesOpenInOrderAndOthersAreRefused) {
 }
 
 TEST_F(Controller, TheDrumOpensOnlyInTheEmptyStateAndShowsFrameThreeWhenAPlayEnds) {
-    desktop.openAnswers = {std::nullopt, picture("p.bmp")};
+    desktop.openAnswers = {QString(), picture("p.bmp")};
     controller->drumClicked();  // cancelled
     EXPECT_FALSE(controller->loaded());
     controller->drumClicked();
@@ -104,7 +104,7 @@ TEST_F(Hiding, EachOutputPolicySavesWhereItSays) {
         SCOPED_TRACE(c.expectedOutput.toStdString());
         controller->settings().outputPolicy = c.k;
         controller->settings().step = 7;
-        if (c.dialogAnswer) desktop.saveAnswers = {c.dialogAnswer};
+        if (c.dialogAnswer) desktop.saveAnswers = {*c.dialogAnswer};
         if (!QFileInfo::exists(folder(c.source))) picture(c.source);
         controller->openPicture(folder(c.source));
         drum.commands.clear();

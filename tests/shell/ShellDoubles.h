@@ -18,8 +18,9 @@ public:
     QStringList errors;
     QStringList helpTopics;
     int beeps = 0;
-    std::deque<std::optional<QString>> openAnswers;
-    std::deque<std::optional<QString>> saveAnswers;
+    // Answers of the file dialogs in turn; a null QString cancels.
+    std::deque<QString> openAnswers;
+    std::deque<QString> saveAnswers;
     int openDialogs = 0;
 
     void showMessage(const QString& text) override { messages << text; }
@@ -33,10 +34,11 @@ public:
     void openHelp(const QString& topic) override { helpTopics << topic; }
 
 private:
-    static std::optional<QString> next(std::deque<std::optional<QString>>& answers) {
+    static std::optional<QString> next(std::deque<QString>& answers) {
         if (answers.empty()) return std::nullopt;
-        auto answer = answers.front();
+        const QString answer = answers.front();
         answers.pop_front();
+        if (answer.isNull()) return std::nullopt;
         return answer;
     }
 };

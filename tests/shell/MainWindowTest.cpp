@@ -1,0 +1,108 @@
+// The main window: its shape and place, the popup menu by state, the drum, the Options dialog.
+#include <QAction>
+#include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QTimer>
+
+#include "ControllerFixture.h"
+#include "shell/MainWindow.h"
+#include "shell/OptionsDialog.h"
+
+namespace velmora::test {
+namespace {
+
+class MainWindowTest : public ControllerFixture {
+protected:
+    MainWindowTest() : window(*controller, desktop) {}
+    QStringList visibleItems() const {
+        QStringList names;
+        for (QAction* action : window.popupMenu()->actions())
+            if (action->isVisible() && !action->isSeparator()) names << action->objectName();
+        return names;
+    }
+    MainWindow window;
+};
+
+TEST_F(MainWindowTest, IsABorderlessAlwaysOnTopWindowOfFixedSizeAndPlace) {
+    EXPECT_TRUE(window.windowFlags().testFlag(Qt::FramelessWindowHint));
+    EXPECT_TRUE(window.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    EXPECT_EQ(window.size(), QSize(223, 299));
+    EXPECT_EQ(window.pos(), QPoint(232, 155));
+}
+
+TEST_F(MainWindowTest, TheMenuOffersTheCommandsOfEachState) {
+    const QStringList always = {"Language_Menu", "Minimize_Menu", "Options_Menu", "Help_Menu", "About_Menu", "Exit_Menu"};
+    EXPECT_EQ(visibleItems(), QStringList{"OpenFile_Menu"} + always);
+    openCarrier("p.bmp");
+    EXPECT_EQ(visibleItems(), (QStringList{"HideInfo_Menu", "ExtractInfo_Menu", "CloseFile_Menu"} + always));
+    window.menuItem("CloseFile_Menu")->trigger();
+    EXPECT_EQ(visibleItems(), QStringList{"OpenFile_Menu"} + always);
+
+    const std::vector<std::pair<const char*, QString>> items = {
+        {"OpenFile_Menu", "Open graphics\tCtrl+O"},   {"HideInfo_Menu", "Hide information\tCtrl+H"},
+        {"ExtractInfo_Menu", "Extract information\tCtrl+E"}, {"CloseFile_Menu", "Close graphics\tAlt+C"},
+        {"Options_Menu", "Options\tAlt+O"},          {"Help_Menu", "Help\tF1"},
+        {"Exit_Menu", "Exit\tAlt+X"},                {"About_Menu", "About\t"},
+    };
+    for (const auto& [name, shown] : items) {
+        QAction* item = window.menuItem(QLatin1String(name));
+        EXPECT_EQ(item->text() + '\t' + item->shortcut().toString(), shown) << name;
+    }
+}
+
+TEST_F(MainWindowTest, ShortcutsRunTheVisibleCommandsOnly) {
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    desktop.openAnswers = {picture("p.bmp")};
+    QTest::keyClick(&window, Qt::Key_O, Qt::ControlModifier);
+    EXPECT_TRUE(controller->loaded());
+    QTest::keyClick(&window, Qt::Key_O, Qt::ControlModifier);  // Open is hidden now
+    EXPECT_EQ(desktop.openDialogs, 1);
+    QTest::keyClick(&window, Qt::Key_F1);
+    EXPECT_EQ(desktop.helpTopics, QStringList{"ID_01"});
+    QTest::keyClick(&window, Qt::Key_C, Qt::AltModifier);
+    EXPECT_FALSE(controller->loaded());
+    window.close();
+}
+
+TEST_F(MainWindowTest, ClickingTheDrumOpensOnlyWhenEmpty) {
+    desktop.openAnswers = {picture("p.bmp")};
+    QTest::mouseClick(&window, Qt::LeftButton, {}, QPoint(20, 20));  // beside the drum
+    EXPECT_EQ(desktop.openDialogs, 0);
+    QTest::mouseClick(&window, Qt::LeftButton, {}, MainWindow::drumArea().center());
+    EXPECT_TRUE(controller->loaded());
+    QTest::mouseClick(&window, Qt::LeftButton, {}, MainWindow::drumArea().center());
+    EXPECT_EQ(desktop.openDialogs, 1);
+}
+
+TEST_F(MainWindowTest, OptionsShowTheCurrentPolicyAndOnlyOkChangesIt) {
+    OptionsDialog& options = *window.optionsDialog();
+    // Answers the modal dialog once it is up: checks what it shows, picks a choice, presses a button.
+    auto answerWith = [&](int shown, int choice, QPushButton* button) {
+        QTimer::singleShot(0, [&options, shown, choice, button] {
+            EXPECT_EQ(options.pos(), QPoint(184, 83));
+            EXPECT_TRUE(options.choice(shown)->isChecked());
+            options.choice(choice)->click();
+            button->click();
+        });
+    };
+    controller->settings().outputPolicy = 3;
+    answerWith(3, 1, options.cancelButton());
+    window.optionsCommand();
+    EXPECT_EQ(controller->settings().outputPolicy, 3);
+
+    answerWith(3, 1, options.okButton());
+    window.optionsCommand();
+    EXPECT_EQ(controller->settings().outputPolicy, 1);
+    EXPECT_FALSE(options.choice(2)->isChecked());
+    EXPECT_EQ(options.windowTitle(), QStringLiteral("Options"));
+
+    // Keyboard order: first, third, second choice.
+    EXPECT_EQ(options.choice(1)->nextInFocusChain(), options.choice(3));
+    EXPECT_EQ(options.choice(3)->nextInFocusChain(), options.choice(2));
+}
+
+}  // namespace
+}  // namespace velmora::test
