@@ -1,4 +1,4 @@
-#include "shell/DialogPlacement.h"
+#include "dialogs/DialogPlacement.h"
 
 #include <cstdlib>
 

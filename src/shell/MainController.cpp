@@ -6,7 +6,7 @@
 #include "engine/ExtractCore.h"
 #include "engine/HideCore.h"
 #include "engine/OperationMessages.h"
-#include "shell/CodePageText.h"
+#include "skin/CodePageText.h"
 #include "shell/Desktop.h"
 #include "shell/DrumAnimator.h"
 #include "shell/IniStore.h"
@@ -171,11 +171,20 @@ void MainController::saveResult() {
     default: outputFileName_.clear(); break;  // a hand-edited policy: the save below reports it
     }
     picture_.save(fileSystemName(outputFileName_));
+    playDone();
+    desktop_.showMessage(texts_.text(QStringLiteral("ItemA5")) + ' ' + outputFileName_);
+}
+
+void MainController::playDone() {
     drum_.setLoop(false);
     drum_.setAnimate(true);
     loadDrum(QStringLiteral("4.gif"));
     waitMs(500);
-    desktop_.showMessage(texts_.text(QStringLiteral("ItemA5")) + ' ' + outputFileName_);
+}
+
+void MainController::finishExtract() {
+    playDone();
+    closePicture();
 }
 
 std::optional<std::vector<std::string>> MainController::extractInfo(const std::string& password) {

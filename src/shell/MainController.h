@@ -57,6 +57,8 @@ public:
     void hideInfo(const std::string& password, const std::vector<std::string>& lines);
     // The message lines when the password matches; nothing (after the message) when not.
     std::optional<std::vector<std::string>> extractInfo(const std::string& password);
+    // The end of an extract: the done animation, half a second, the carrier closed.
+    void finishExtract();
 
     bool loaded() const { return !sourceFileName_.isEmpty(); }
     const QString& sourceFileName() const { return sourceFileName_; }
@@ -76,6 +78,7 @@ private:
     void loadDrum(const QString& gif);
     void loadDrumOrGoOn(const QString& gif);
     void saveResult();
+    void playDone();
 
     Desktop& desktop_;
     DrumAnimator& drum_;

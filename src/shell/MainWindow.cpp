@@ -12,9 +12,11 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include "dialogs/ExtractDialog.h"
+#include "dialogs/HideDialog.h"
+#include "dialogs/TextRows.h"
 #include "shell/Desktop.h"
 #include "shell/IniStore.h"
-#include "shell/InterimOperations.h"
 #include "shell/MainController.h"
 #include "shell/OptionsDialog.h"
 #include "shell/PlaceholderDrum.h"
@@ -25,6 +27,9 @@ MainWindow::MainWindow(MainController& controller, Desktop& desktop, const Place
     : QWidget(parent, Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint), controller_(controller),
       desktop_(desktop), drum_(drum), menu_(new QMenu(this)) {
     setObjectName(QStringLiteral("MainForm"));
+    QFont windowFont(QStringLiteral("Liberation Sans"));  // metrics of the classic 8-point dialog font
+    windowFont.setPixelSize(11);
+    setFont(windowFont);
     setFixedSize(223, 299);
     move(232, 155);
     setAcceptDrops(true);
@@ -44,7 +49,23 @@ MainWindow::MainWindow(MainController& controller, Desktop& desktop, const Place
     menu_->addSeparator();
     addItem(QStringLiteral("Exit_Menu"), QKeySequence(Qt::ALT | Qt::Key_X), &MainWindow::exitCommand);
 
+    // The dialogs exist, hidden, from the start, so the language texts reach them at once.
+    const TextLookup texts = [this](const QString& key) { return controller_.texts().text(key); };
+    hide_ = new HideDialog(desktop_, texts,
+                           {[this](std::int32_t step, ColorValue base) {
+                                controller_.settings().step = step;
+                                controller_.settings().baseColor = base;
+                            },
+                            [this](const std::string& password, const std::vector<std::string>& lines) {
+                                controller_.hideInfo(password, lines);
+                            }},
+                           this);
+    extract_ = new ExtractDialog(desktop_, texts,
+                                 {[this](const std::string& password) { return controller_.extractInfo(password); },
+                                  [this] { controller_.finishExtract(); }},
+                                 this);
     options_ = new OptionsDialog(this);
+    controller_.setRewrap(textBoxRewrap(font()));
     applyTexts();
     showLoadedState(false);
     connect(&controller_, &MainController::loadedChanged, this, &MainWindow::showLoadedState);
@@ -71,6 +92,8 @@ void MainWindow::applyTexts() {
         {"Exit_Menu", "ItemA10"},
     };
     for (const auto& [item, key] : captions) items_.value(QLatin1String(item))->setText(texts.text(QLatin1String(key)));
+    hide_->applyTexts();
+    extract_->applyTexts();
     options_->applyTexts(texts);
     setToolTip(QString());
 }
@@ -121,8 +144,8 @@ void MainWindow::dropEvent(QDropEvent* event) {
 
 void MainWindow::openCommand() { controller_.openCommand(); }
 void MainWindow::closeCommand() { controller_.closePicture(); }
-void MainWindow::hideCommand() { runInterimHide(controller_, this); }
-void MainWindow::extractCommand() { runInterimExtract(controller_, desktop_, this); }
+void MainWindow::hideCommand() { hide_->run(controller_.settings().step, controller_.settings().baseColor, *this); }
+void MainWindow::extractCommand() { extract_->run(*this); }
 void MainWindow::helpCommand() { desktop_.openHelp(QStringLiteral("ID_01")); }
 void MainWindow::minimizeCommand() { showMinimized(); }
 void MainWindow::exitCommand() { close(); }

@@ -9,6 +9,8 @@ class QMenu;
 namespace velmora {
 
 class Desktop;
+class ExtractDialog;
+class HideDialog;
 class MainController;
 class OptionsDialog;
 class PlaceholderDrum;
@@ -25,10 +27,14 @@ public:
     QMenu* popupMenu() const { return menu_; }
     // A menu item by its name, such as "OpenFile_Menu".
     QAction* menuItem(const QString& name) const { return items_.value(name); }
+    HideDialog* hideDialog() const { return hide_; }
+    ExtractDialog* extractDialog() const { return extract_; }
     OptionsDialog* optionsDialog() const { return options_; }
     static QRect drumArea() { return {41, 120, 111, 111}; }
 
     void optionsCommand();
+    void hideCommand();
+    void extractCommand();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -44,8 +50,6 @@ private:
     QAction* addItem(const QString& name, const QKeySequence& shortcut, void (MainWindow::*command)());
     void applyTexts();
     void showLoadedState(bool loaded);
-    void hideCommand();
-    void extractCommand();
     void openCommand();
     void closeCommand();
     void helpCommand();
@@ -58,6 +62,8 @@ private:
     const PlaceholderDrum* drum_;
     QMenu* menu_;
     QHash<QString, QAction*> items_;
+    HideDialog* hide_;
+    ExtractDialog* extract_;
     OptionsDialog* options_;
     bool shown_ = false;
 };

@@ -6,7 +6,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "shell/DialogPlacement.h"
+#include "dialogs/DialogPlacement.h"
 #include "shell/UiTexts.h"
 
 namespace velmora {

@@ -1,6 +1,7 @@
 #include "shell/QtDesktop.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -28,14 +29,31 @@ std::optional<QString> QtDesktop::chooseOpenPicture() {
     return name;
 }
 
-std::optional<QString> QtDesktop::chooseSavePicture() {
-    QFileDialog dialog(parent_, QString(), QString(), kBitmapFilter);
+std::optional<QString> chooseSaveName(QWidget* parent, const QString& filter, const QString& suffix) {
+    QFileDialog dialog(parent, QString(), QString(), filter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix(QStringLiteral("bmp"));
+    dialog.setDefaultSuffix(suffix);
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
     return dialog.selectedFiles().constFirst();
 }
+
+std::optional<QString> QtDesktop::chooseSavePicture() { return chooseSaveName(parent_, kBitmapFilter, QStringLiteral("bmp")); }
+
+std::optional<QString> QtDesktop::chooseTextFileToOpen() {
+    const QString name = QFileDialog::getOpenFileName(parent_, QString(), QString(),
+                                                      QStringLiteral("Text files (*.txt);;All files (*)"));
+    if (name.isEmpty()) return std::nullopt;
+    return name;
+}
+
+std::optional<QString> QtDesktop::chooseTextFileToSave() {
+    return chooseSaveName(parent_, QStringLiteral("Text files (*.txt)"), QStringLiteral("txt"));
+}
+
+QString QtDesktop::clipboardText() { return QGuiApplication::clipboard()->text(); }
+
+void QtDesktop::setClipboardText(const QString& text) { QGuiApplication::clipboard()->setText(text); }
 
 void QtDesktop::beep() { QApplication::beep(); }
 

@@ -20,6 +20,10 @@ public:
     std::optional<QString> chooseSavePicture() override;
     void beep() override;
     void openHelp(const QString& topic) override;
+    std::optional<QString> chooseTextFileToOpen() override;
+    std::optional<QString> chooseTextFileToSave() override;
+    QString clipboardText() override;
+    void setClipboardText(const QString& text) override;
 
 private:
     QPointer<QWidget> parent_;

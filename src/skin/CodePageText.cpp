@@ -1,4 +1,4 @@
-#include "shell/CodePageText.h"
+#include "skin/CodePageText.h"
 
 #include "engine/CodePage.h"
 

@@ -4,7 +4,7 @@
 #include <chrono>
 
 #include "ControllerFixture.h"
-#include "shell/DialogPlacement.h"
+#include "dialogs/DialogPlacement.h"
 #include "shell/IniStore.h"
 #include "shell/VelmoraApplication.h"
 

@@ -21,6 +21,9 @@ public:
     // Answers of the file dialogs in turn; a null QString cancels.
     std::deque<QString> openAnswers;
     std::deque<QString> saveAnswers;
+    std::deque<QString> textOpenAnswers;
+    std::deque<QString> textSaveAnswers;
+    QString clipboard;
     int openDialogs = 0;
 
     void showMessage(const QString& text) override { messages << text; }
@@ -32,6 +35,10 @@ public:
     std::optional<QString> chooseSavePicture() override { return next(saveAnswers); }
     void beep() override { ++beeps; }
     void openHelp(const QString& topic) override { helpTopics << topic; }
+    std::optional<QString> chooseTextFileToOpen() override { return next(textOpenAnswers); }
+    std::optional<QString> chooseTextFileToSave() override { return next(textSaveAnswers); }
+    QString clipboardText() override { return clipboard; }
+    void setClipboardText(const QString& text) override { clipboard = text; }
 
 private:
     static std::optional<QString> next(std::deque<QString>& answers) {

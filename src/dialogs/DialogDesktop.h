@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+#include <optional>
+
+namespace velmora {
+
+// What the operation dialogs ask of the desktop: messages, the beep, help, text-file
+// dialogs and the clipboard. The program's desktop seam provides it; tests record it.
+class DialogDesktop {
+public:
+    virtual ~DialogDesktop() = default;
+
+    virtual void showMessage(const QString& text) = 0;
+    virtual void beep() = 0;
+    virtual void openHelp(const QString& topic) = 0;
+    // "Text files (*.txt)" and "All files (*.*)"; nothing when cancelled.
+    virtual std::optional<QString> chooseTextFileToOpen() = 0;
+    // "Text files (*.txt)", adding ".txt" to a name without extension; nothing when cancelled.
+    virtual std::optional<QString> chooseTextFileToSave() = 0;
+    virtual QString clipboardText() = 0;
+    virtual void setClipboardText(const QString& text) = 0;
+};
+
+// A language text by its key ("ItemC1" ...).
+using TextLookup = std::function<QString(const QString& key)>;
+
+}  // namespace velmora

@@ -1,0 +1,112 @@
+#include "dialogs/ExtractDialog.h"
+
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+#include "dialogs/PasswordBox.h"
+#include "dialogs/TextFiles.h"
+#include "skin/CodePageText.h"
+#include "skin/SkinLabel.h"
+
+namespace velmora {
+
+namespace {
+const QString kSecondPhase = QStringLiteral("OK");
+}
+
+ExtractDialog::ExtractDialog(DialogDesktop& desktop, TextLookup texts, Operation operation, QWidget* parent)
+    : OperationDialog(desktop, 426, parent), texts_(std::move(texts)), operation_(std::move(operation)) {
+    setObjectName(QStringLiteral("ExtractForm"));
+    addFrameLine({8, 64, 393, 2});
+    addFrameLine({8, 352, 393, 2});
+    label_ = new SkinLabel(this);
+    label_->setObjectName(QStringLiteral("SkinLabel1"));
+    label_->move(168, 16);
+    pwdEdit_ = makePasswordBox("PwdEdit", {120, 32, 177, 21}, this);
+    pwdEdit_->installEventFilter(this);
+    memo_ = new QPlainTextEdit(this);
+    memo_->setObjectName(QStringLiteral("Memo"));
+    memo_->setGeometry(16, 72, 377, 241);
+    memo_->setReadOnly(true);
+    memo_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    memo_->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    memo_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    memo_->setTabChangesFocus(true);
+    setTabOrder(pwdEdit_, memo_);
+
+    connect(addButton("OpentextButton", {16, 320, 185, 25}), &QPushButton::clicked, this,
+            &ExtractDialog::saveTextClicked);
+    connect(addButton("PasteButton", {208, 320, 185, 25}), &QPushButton::clicked, this, &ExtractDialog::copyClicked);
+    ok_ = addButton("OKButton", {16, 360, 121, 25});
+    connect(ok_, &QPushButton::clicked, this, &ExtractDialog::okClicked);
+    connect(addButton("HelpButton", {144, 360, 121, 25}), &QPushButton::clicked, this,
+            [this] { desktop_.openHelp(QStringLiteral("ID_03")); });
+    connect(addButton("CancelButton", {272, 360, 121, 25}), &QPushButton::clicked, this, &QDialog::reject);
+    applyTexts();
+}
+
+QPushButton* ExtractDialog::button(const char* name) const { return findChild<QPushButton*>(QLatin1String(name)); }
+
+void ExtractDialog::applyTexts() {
+    setWindowTitle(texts_(QStringLiteral("ItemA11")));
+    label_->setCaption(texts_(QStringLiteral("ItemB3")));
+    const std::pair<const char*, const char*> buttons[] = {{"OpentextButton", "ItemB7"}, {"PasteButton", "ItemB8"},
+                                                           {"OKButton", "ItemB6"},       {"HelpButton", "ItemB4"},
+                                                           {"CancelButton", "ItemB5"}};
+    for (const auto& [name, key] : buttons) button(name)->setText(texts_(QLatin1String(key)));
+}
+
+void ExtractDialog::run(const QWidget& mainWindow) {
+    pwdEdit_->clear();
+    memo_->clear();
+    ok_->setText(texts_(QStringLiteral("ItemA1")));
+    runModal(mainWindow);
+}
+
+void ExtractDialog::showEvent(QShowEvent* event) {
+    OperationDialog::showEvent(event);
+    if (ok_->text() != kSecondPhase) pwdEdit_->setFocus();
+}
+
+bool ExtractDialog::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == pwdEdit_ && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            okClicked();
+            return true;
+        }
+    }
+    return OperationDialog::eventFilter(watched, event);
+}
+
+void ExtractDialog::okClicked() {
+    if (pwdEdit_->text().isEmpty()) {
+        desktop_.showMessage(texts_(QStringLiteral("ItemB1")));
+        return;
+    }
+    if (ok_->text() == kSecondPhase) {
+        runHiddenThenClose(operation_.finish);
+        return;
+    }
+    runHidden([this] {
+        if (const auto lines = operation_.extract(toCodePage(pwdEdit_->text())))
+            for (const std::string& line : *lines) memo_->appendPlainText(fromCodePage(line));
+    });
+    show();
+    ok_->setText(kSecondPhase);
+    memo_->setFocus();
+}
+
+void ExtractDialog::saveTextClicked() {
+    if (const auto name = desktop_.chooseTextFileToSave()) writeTextFile(*name, memo_->toPlainText().split(u'\n'));
+}
+
+void ExtractDialog::copyClicked() {
+    QString selected = memo_->textCursor().selectedText();
+    if (selected.isEmpty()) return;
+    desktop_.setClipboardText(selected.replace(QChar::ParagraphSeparator, u'\n'));
+}
+
+}  // namespace velmora

@@ -1,0 +1,138 @@
+#include "dialogs/HideDialog.h"
+
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "dialogs/NumberBox.h"
+#include "dialogs/PasswordBox.h"
+#include "dialogs/TextFiles.h"
+#include "dialogs/TextRows.h"
+#include "engine/HideCore.h"
+#include "skin/CodePageFilter.h"
+#include "skin/CodePageText.h"
+#include "skin/ColorCombo.h"
+#include "skin/SkinLabel.h"
+
+namespace velmora {
+
+namespace {
+bool isEnter(const QEvent* event) {
+    if (event->type() != QEvent::KeyPress) return false;
+    const int key = static_cast<const QKeyEvent*>(event)->key();
+    return key == Qt::Key_Return || key == Qt::Key_Enter;
+}
+}  // namespace
+
+HideDialog::HideDialog(DialogDesktop& desktop, TextLookup texts, Operation operation, QWidget* parent)
+    : OperationDialog(desktop, 425, parent), texts_(std::move(texts)), operation_(std::move(operation)) {
+    setObjectName(QStringLiteral("HideForm"));
+    addFrameLine({8, 112, 393, 2});
+    addFrameLine({8, 352, 393, 2});
+
+    const std::pair<const char*, QPoint> labels[] = {
+        {"SkinLabel1", {24, 16}}, {"SkinLabel2", {24, 64}}, {"SkinLabel3", {216, 16}}, {"SkinLabel4", {216, 64}}};
+    for (int i = 0; i < 4; ++i) {
+        labels_[i] = new SkinLabel(this);
+        labels_[i]->setObjectName(QLatin1String(labels[i].first));
+        labels_[i]->move(labels[i].second);
+    }
+    pwdEdit1_ = makePasswordBox("PwdEdit1", {24, 32, 177, 21}, this);
+    pwdEdit2_ = makePasswordBox("PwdEdit2", {24, 80, 177, 21}, this);
+    memo_ = new CodePageTextEdit(this);
+    memo_->setObjectName(QStringLiteral("Memo"));
+    memo_->setGeometry(16, 120, 377, 193);
+    memo_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    memo_->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    memo_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    memo_->setTabChangesFocus(true);
+    colorCombo_ = new ColorCombo(this);
+    colorCombo_->setObjectName(QStringLiteral("ColorCombo"));
+    colorCombo_->setGeometry(216, 80, 177, 21);
+    spinEdit_ = new NumberBox(kMinStep, kMaxStep, [this] { desktop_.beep(); }, this);
+    spinEdit_->setObjectName(QStringLiteral("SpinEdit"));
+    spinEdit_->setGeometry(216, 32, 177, 22);
+    setTabOrder(pwdEdit1_, pwdEdit2_);
+    setTabOrder(pwdEdit2_, memo_);
+    setTabOrder(memo_, colorCombo_);
+    setTabOrder(colorCombo_, spinEdit_);
+    pwdEdit1_->installEventFilter(this);
+    pwdEdit2_->installEventFilter(this);
+
+    connect(addButton("OpentextButton", {16, 320, 185, 25}), &QPushButton::clicked, this, &HideDialog::openTextClicked);
+    connect(addButton("PasteButton", {208, 320, 185, 25}), &QPushButton::clicked, this, &HideDialog::pasteClicked);
+    connect(addButton("OKButton", {16, 360, 121, 25}), &QPushButton::clicked, this, &HideDialog::okClicked);
+    connect(addButton("HelpButton", {144, 360, 121, 25}), &QPushButton::clicked, this,
+            [this] { desktop_.openHelp(QStringLiteral("ID_02")); });
+    connect(addButton("CancelButton", {272, 360, 121, 25}), &QPushButton::clicked, this, &QDialog::reject);
+    applyTexts();
+}
+
+QPushButton* HideDialog::button(const char* name) const { return findChild<QPushButton*>(QLatin1String(name)); }
+
+void HideDialog::applyTexts() {
+    setWindowTitle(texts_(QStringLiteral("ItemA12")));
+    const char* labelKeys[] = {"ItemD1", "ItemD2", "ItemD3", "ItemD4"};
+    for (int i = 0; i < 4; ++i) labels_[i]->setCaption(texts_(QLatin1String(labelKeys[i])));
+    const std::pair<const char*, const char*> buttons[] = {{"OpentextButton", "ItemD5"}, {"PasteButton", "ItemD6"},
+                                                           {"OKButton", "ItemD9"},       {"HelpButton", "ItemD7"},
+                                                           {"CancelButton", "ItemD8"}};
+    for (const auto& [name, key] : buttons) button(name)->setText(texts_(QLatin1String(key)));
+}
+
+void HideDialog::run(std::int32_t step, ColorValue baseColor, const QWidget& mainWindow) {
+    pwdEdit1_->clear();
+    pwdEdit2_->clear();
+    spinEdit_->setValue(step);
+    colorCombo_->setSelectedColor(baseColor);
+    memo_->clear();
+    runModal(mainWindow);
+}
+
+void HideDialog::showEvent(QShowEvent* event) {
+    OperationDialog::showEvent(event);
+    pwdEdit1_->setFocus();
+}
+
+bool HideDialog::eventFilter(QObject* watched, QEvent* event) {
+    if (!isEnter(event)) return OperationDialog::eventFilter(watched, event);
+    if (watched == pwdEdit1_) {
+        pwdEdit2_->setFocus();
+    } else if (!pwdEdit1_->text().isEmpty() && pwdEdit1_->text() == pwdEdit2_->text()) {
+        memo_->setFocus();
+    } else {
+        desktop_.showMessage(texts_(QStringLiteral("ItemC1")));
+    }
+    return true;  // Enter never presses a button here
+}
+
+void HideDialog::okClicked() {
+    const QString password = pwdEdit1_->text();
+    const QStringList lines = displayedLines(*memo_);
+    if (password.isEmpty() || pwdEdit2_->text().isEmpty() || password != pwdEdit2_->text()) {
+        desktop_.showMessage(texts_(QStringLiteral("ItemC1")));
+        return;
+    }
+    if (lines.isEmpty()) {
+        desktop_.showMessage(texts_(QStringLiteral("ItemC2")));
+        return;
+    }
+    std::vector<std::string> stored;
+    for (const QString& line : lines) stored.push_back(toCodePage(line));
+    runHiddenThenClose([&] {
+        operation_.remember(spinEdit_->value(), colorCombo_->selectedColor());
+        operation_.hide(toCodePage(password), stored);
+    });
+}
+
+void HideDialog::openTextClicked() {
+    if (const auto name = desktop_.chooseTextFileToOpen()) memo_->setPlainText(storableText(readTextFile(*name)));
+}
+
+void HideDialog::pasteClicked() {
+    QString text = desktop_.clipboardText();
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    memo_->insertPlainText(storableText(text));
+}
+
+}  // namespace velmora

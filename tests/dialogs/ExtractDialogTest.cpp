@@ -1,0 +1,95 @@
+// The extract dialog's two phases, its messages, and a full hide and extract through both dialogs.
+#include "DialogFixture.h"
+
+namespace velmora::test {
+namespace {
+
+class ExtractDialogTest : public DialogFixture {
+protected:
+    QStringList shownLines() const { return window.extractDialog()->textBox()->toPlainText().split(u'\n'); }
+};
+
+TEST_F(ExtractDialogTest, AHideAndItsExtractThroughTheDialogs) {
+    controller->settings().outputPolicy = 1;
+    controller->settings().step = 5;
+    openCarrier("p.bmp", {.width = 300, .rows = 200});
+    QString paragraph;
+    for (int i = 0; i < 30; ++i) paragraph += QStringLiteral("long%1 ").arg(i);
+    whileOpen([this] { window.hideCommand(); },
+              [&] {
+                  type(hide().passwordBox(), "pw");
+                  type(hide().confirmBox(), "pw");
+                  hide().textBox()->setPlainText("first\n\nsecond\n" + paragraph.trimmed());
+                  press(hide().button("OKButton"));
+              });
+    const QStringList hiddenRows = {"first", "second"};  // the empty line does not come back
+    controller->openPicture(folder("p.bmp"));
+    desktop.messages.clear();
+    whileOpen([this] { window.extractCommand(); },
+              [&] {
+                  EXPECT_EQ(extract().pos(), window.pos() - QPoint(96, 63));
+                  EXPECT_EQ(extract().button("OKButton")->text(), QStringLiteral("Go!"));
+                  type(extract().passwordBox(), "pw");
+                  QTest::keyClick(extract().passwordBox(), Qt::Key_Return);  // first phase by Enter
+                  EXPECT_TRUE(extract().isVisible());
+                  EXPECT_EQ(extract().button("OKButton")->text(), QStringLiteral("OK"));
+                  const QStringList lines = shownLines();
+                  EXPECT_EQ(lines.mid(0, 2), hiddenRows);
+                  EXPECT_GT(lines.size(), 3);  // the paragraph came back as its rows
+                  EXPECT_EQ(lines.mid(2).join(u' ').simplified(), paragraph.simplified());
+                  EXPECT_EQ(extract().focusWidget(), extract().textBox());
+                  // Saved as lines with CR LF; copied selection goes to the clipboard.
+                  desktop.textSaveAnswers = {folder("out.txt")};
+                  press(extract().button("OpentextButton"));
+                  extract().textBox()->selectAll();
+                  press(extract().button("PasteButton"));
+                  press(extract().button("OKButton"));  // second phase
+              });
+    EXPECT_TRUE(desktop.messages.isEmpty()) << desktop.messages.join('|').toStdString();
+    EXPECT_FALSE(controller->loaded());
+    EXPECT_EQ(controller->settings().step, 5);
+    const Bytes saved = readFile(folder("out.txt").toStdString());
+    EXPECT_TRUE(std::string(saved.begin(), saved.end()).starts_with("first\r\nsecond\r\nlong0 "));
+    EXPECT_TRUE(desktop.clipboard.startsWith(QStringLiteral("first\nsecond\n")));
+    EXPECT_TRUE(drum.commands.join('|').endsWith(QStringLiteral("Loop 0|Animate 1|load 4.gif|load 1.gif")));
+}
+
+TEST_F(ExtractDialogTest, AWrongPasswordStillMovesToTheSecondPhase) {
+    controller->settings().outputPolicy = 1;
+    openCarrier("p.bmp");
+    controller->hideInfo("pw", {"x"});
+    controller->openPicture(folder("p.bmp"));
+    desktop.messages.clear();
+    whileOpen([this] { window.extractCommand(); },
+              [&] {
+                  press(extract().button("OKButton"));
+                  EXPECT_EQ(desktop.messages, QStringList{"Enter the password"});
+                  type(extract().passwordBox(), "nope");
+                  press(extract().button("OKButton"));
+                  EXPECT_EQ(desktop.messages.last(), QStringLiteral("The password is incorrect"));
+                  EXPECT_EQ(extract().textBox()->toPlainText(), QString());
+                  EXPECT_EQ(extract().button("OKButton")->text(), QStringLiteral("OK"));
+                  extract().passwordBox()->clear();
+                  press(extract().button("OKButton"));
+                  EXPECT_EQ(desktop.messages.last(), QStringLiteral("Enter the password"));
+                  press(extract().button("CancelButton"));
+              });
+    EXPECT_TRUE(controller->loaded()) << "Cancel keeps the carrier for another try";
+    EXPECT_EQ(desktop.messages.size(), 3);
+}
+
+TEST_F(ExtractDialogTest, AFirstCaptionOfOkActsAsTheSecondPhase) {
+    openCarrier("p.bmp");
+    controller->texts().set(QStringLiteral("ItemA1"), QStringLiteral("OK"));
+    whileOpen([this] { window.extractCommand(); },
+              [&] {
+                  type(extract().passwordBox(), "pw");
+                  press(extract().button("OKButton"));
+              });
+    EXPECT_TRUE(desktop.messages.isEmpty());
+    EXPECT_FALSE(controller->loaded());
+    EXPECT_FALSE(drum.commands.contains(QStringLiteral("load 3.gif")));
+}
+
+}  // namespace
+}  // namespace velmora::test
