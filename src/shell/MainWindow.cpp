@@ -5,7 +5,6 @@
 #include <QContextMenuEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QFileInfo>
 #include <QMenu>
 #include <QMimeData>
 #include <QMouseEvent>
@@ -19,13 +18,13 @@
 #include "shell/IniStore.h"
 #include "shell/MainController.h"
 #include "shell/OptionsDialog.h"
-#include "shell/PlaceholderDrum.h"
+#include "anim/GifAnimator.h"
 
 namespace velmora {
 
-MainWindow::MainWindow(MainController& controller, Desktop& desktop, const PlaceholderDrum* drum, QWidget* parent)
+MainWindow::MainWindow(MainController& controller, Desktop& desktop, GifAnimator* drum, QWidget* parent)
     : QWidget(parent, Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint), controller_(controller),
-      desktop_(desktop), drum_(drum), menu_(new QMenu(this)) {
+      desktop_(desktop), menu_(new QMenu(this)) {
     setObjectName(QStringLiteral("MainForm"));
     QFont windowFont(QStringLiteral("Liberation Sans"));  // metrics of the classic 8-point dialog font
     windowFont.setPixelSize(11);
@@ -69,7 +68,13 @@ MainWindow::MainWindow(MainController& controller, Desktop& desktop, const Place
     applyTexts();
     showLoadedState(false);
     connect(&controller_, &MainController::loadedChanged, this, &MainWindow::showLoadedState);
-    if (drum_) connect(drum_, &PlaceholderDrum::changed, this, qOverload<>(&QWidget::update));
+    if (drum) {
+        drum->setParent(this);
+        drum->setObjectName(QStringLiteral("GIFImage"));
+        drum->move(drumArea().topLeft());
+        drum->resize(drumArea().size());
+        drum->show();
+    }
 }
 
 QAction* MainWindow::addItem(const QString& name, const QKeySequence& shortcut, void (MainWindow::*command)()) {
@@ -170,13 +175,8 @@ void MainWindow::paintEvent(QPaintEvent*) {
     p.setFont(QFont(QStringLiteral("Liberation Sans"), 7, QFont::Bold));
     p.drawText(QRect(15, 40, 60, 14), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Velmora"));
     p.setPen(QPen(QColor(140, 145, 150), 6));
-    p.setBrush(QColor(170, 200, 225));
+    p.setBrush(QColor(90, 100, 110));
     p.drawEllipse(drumArea().adjusted(-6, -6, 6, 6));
-    if (drum_) {
-        p.setPen(QColor(30, 50, 70));
-        const QString state = QFileInfo(drum_->fileName()).fileName() + (drum_->animating() ? QStringLiteral(" ~") : QString());
-        p.drawText(drumArea(), Qt::AlignCenter, state + QStringLiteral("\nframe ") + QString::number(drum_->frameIndex()));
-    }
 }
 
 }  // namespace velmora

@@ -9,11 +9,11 @@ class QMenu;
 namespace velmora {
 
 class Desktop;
+class GifAnimator;
 class ExtractDialog;
 class HideDialog;
 class MainController;
 class OptionsDialog;
-class PlaceholderDrum;
 
 // The borderless, always-on-top main window: its face, the drum, the popup menu on
 // right-click, and the commands behind them.
@@ -21,8 +21,8 @@ class MainWindow : public QWidget {
     Q_OBJECT
 
 public:
-    MainWindow(MainController& controller, Desktop& desktop, const PlaceholderDrum* drum = nullptr,
-               QWidget* parent = nullptr);
+    // The drum's animator, when given, becomes the window's drum (GIFImage) over the drum area.
+    MainWindow(MainController& controller, Desktop& desktop, GifAnimator* drum = nullptr, QWidget* parent = nullptr);
 
     QMenu* popupMenu() const { return menu_; }
     // A menu item by its name, such as "OpenFile_Menu".
@@ -59,7 +59,7 @@ private:
 
     MainController& controller_;
     Desktop& desktop_;
-    const PlaceholderDrum* drum_;
+
     QMenu* menu_;
     QHash<QString, QAction*> items_;
     HideDialog* hide_;

@@ -1,6 +1,7 @@
 #include "shell/MainController.h"
 #include "shell/MainWindow.h"
-#include "shell/PlaceholderDrum.h"
+#include "anim/GifAnimator.h"
+#include "shell/GifDrum.h"
 #include "shell/QtDesktop.h"
 #include "shell/SettingsPath.h"
 #include "shell/VelmoraApplication.h"
@@ -13,9 +14,10 @@ int main(int argc, char** argv) {
     app.setDesktop(&desktop);
 
     const QString folder = programFolder();
-    PlaceholderDrum drum;
+    auto* animator = new GifAnimator;  // the window takes it as its drum
+    GifDrum drum(*animator);
     MainController controller(desktop, drum, folder, settingsFilePath(folder));
-    MainWindow window(controller, desktop, &drum);
+    MainWindow window(controller, desktop, animator);
     desktop.setParentWindow(&window);
     desktop.setHelpFile(folder + QStringLiteral("help_eng.hlp"));
     window.show();
