@@ -17,7 +17,8 @@ const QString kSecondPhase = QStringLiteral("OK");
 }
 
 ExtractDialog::ExtractDialog(DialogDesktop& desktop, TextLookup texts, Operation operation, QWidget* parent)
-    : OperationDialog(desktop, 426, parent), texts_(std::move(texts)), operation_(std::move(operation)) {
+    : OperationDialog(desktop, std::move(texts), 426, QStringLiteral("ID_03"), parent),
+      operation_(std::move(operation)) {
     setObjectName(QStringLiteral("ExtractForm"));
     addFrameLine({8, 64, 393, 2});
     addFrameLine({8, 352, 393, 2});
@@ -36,26 +37,17 @@ ExtractDialog::ExtractDialog(DialogDesktop& desktop, TextLookup texts, Operation
     memo_->setTabChangesFocus(true);
     setTabOrder(pwdEdit_, memo_);
 
-    connect(addButton("OpentextButton", {16, 320, 185, 25}), &QPushButton::clicked, this,
-            &ExtractDialog::saveTextClicked);
-    connect(addButton("PasteButton", {208, 320, 185, 25}), &QPushButton::clicked, this, &ExtractDialog::copyClicked);
-    ok_ = addButton("OKButton", {16, 360, 121, 25});
+    connect(button("OpentextButton"), &QPushButton::clicked, this, &ExtractDialog::saveTextClicked);
+    connect(button("PasteButton"), &QPushButton::clicked, this, &ExtractDialog::copyClicked);
+    ok_ = button("OKButton");
     connect(ok_, &QPushButton::clicked, this, &ExtractDialog::okClicked);
-    connect(addButton("HelpButton", {144, 360, 121, 25}), &QPushButton::clicked, this,
-            [this] { desktop_.openHelp(QStringLiteral("ID_03")); });
-    connect(addButton("CancelButton", {272, 360, 121, 25}), &QPushButton::clicked, this, &QDialog::reject);
     applyTexts();
 }
-
-QPushButton* ExtractDialog::button(const char* name) const { return findChild<QPushButton*>(QLatin1String(name)); }
 
 void ExtractDialog::applyTexts() {
     setWindowTitle(texts_(QStringLiteral("ItemA11")));
     label_->setCaption(texts_(QStringLiteral("ItemB3")));
-    const std::pair<const char*, const char*> buttons[] = {{"OpentextButton", "ItemB7"}, {"PasteButton", "ItemB8"},
-                                                           {"OKButton", "ItemB6"},       {"HelpButton", "ItemB4"},
-                                                           {"CancelButton", "ItemB5"}};
-    for (const auto& [name, key] : buttons) button(name)->setText(texts_(QLatin1String(key)));
+    applyButtonTexts({"ItemB7", "ItemB8", "ItemB6", "ItemB4", "ItemB5"});
 }
 
 void ExtractDialog::run(const QWidget& mainWindow) {

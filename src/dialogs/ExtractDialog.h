@@ -5,7 +5,6 @@
 #include <string>
 #include <vector>
 
-#include "dialogs/DialogDesktop.h"
 #include "dialogs/OperationDialog.h"
 
 class QLineEdit;
@@ -38,7 +37,6 @@ public:
 
     QLineEdit* passwordBox() const { return pwdEdit_; }
     QPlainTextEdit* textBox() const { return memo_; }
-    QPushButton* button(const char* name) const;
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -49,7 +47,6 @@ private:
     void saveTextClicked();
     void copyClicked();
 
-    TextLookup texts_;
     Operation operation_;
     SkinLabel* label_;
     QLineEdit* pwdEdit_;

@@ -25,7 +25,8 @@ bool isEnter(const QEvent* event) {
 }  // namespace
 
 HideDialog::HideDialog(DialogDesktop& desktop, TextLookup texts, Operation operation, QWidget* parent)
-    : OperationDialog(desktop, 425, parent), texts_(std::move(texts)), operation_(std::move(operation)) {
+    : OperationDialog(desktop, std::move(texts), 425, QStringLiteral("ID_02"), parent),
+      operation_(std::move(operation)) {
     setObjectName(QStringLiteral("HideForm"));
     addFrameLine({8, 112, 393, 2});
     addFrameLine({8, 352, 393, 2});
@@ -59,25 +60,17 @@ HideDialog::HideDialog(DialogDesktop& desktop, TextLookup texts, Operation opera
     pwdEdit1_->installEventFilter(this);
     pwdEdit2_->installEventFilter(this);
 
-    connect(addButton("OpentextButton", {16, 320, 185, 25}), &QPushButton::clicked, this, &HideDialog::openTextClicked);
-    connect(addButton("PasteButton", {208, 320, 185, 25}), &QPushButton::clicked, this, &HideDialog::pasteClicked);
-    connect(addButton("OKButton", {16, 360, 121, 25}), &QPushButton::clicked, this, &HideDialog::okClicked);
-    connect(addButton("HelpButton", {144, 360, 121, 25}), &QPushButton::clicked, this,
-            [this] { desktop_.openHelp(QStringLiteral("ID_02")); });
-    connect(addButton("CancelButton", {272, 360, 121, 25}), &QPushButton::clicked, this, &QDialog::reject);
+    connect(button("OpentextButton"), &QPushButton::clicked, this, &HideDialog::openTextClicked);
+    connect(button("PasteButton"), &QPushButton::clicked, this, &HideDialog::pasteClicked);
+    connect(button("OKButton"), &QPushButton::clicked, this, &HideDialog::okClicked);
     applyTexts();
 }
-
-QPushButton* HideDialog::button(const char* name) const { return findChild<QPushButton*>(QLatin1String(name)); }
 
 void HideDialog::applyTexts() {
     setWindowTitle(texts_(QStringLiteral("ItemA12")));
     const char* labelKeys[] = {"ItemD1", "ItemD2", "ItemD3", "ItemD4"};
     for (int i = 0; i < 4; ++i) labels_[i]->setCaption(texts_(QLatin1String(labelKeys[i])));
-    const std::pair<const char*, const char*> buttons[] = {{"OpentextButton", "ItemD5"}, {"PasteButton", "ItemD6"},
-                                                           {"OKButton", "ItemD9"},       {"HelpButton", "ItemD7"},
-                                                           {"CancelButton", "ItemD8"}};
-    for (const auto& [name, key] : buttons) button(name)->setText(texts_(QLatin1String(key)));
+    applyButtonTexts({"ItemD5", "ItemD6", "ItemD9", "ItemD7", "ItemD8"});
 }
 
 void HideDialog::run(std::int32_t step, ColorValue baseColor, const QWidget& mainWindow) {

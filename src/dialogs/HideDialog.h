@@ -4,7 +4,6 @@
 #include <string>
 #include <vector>
 
-#include "dialogs/DialogDesktop.h"
 #include "dialogs/OperationDialog.h"
 #include "engine/ColorValue.h"
 
@@ -40,7 +39,6 @@ public:
     QPlainTextEdit* textBox() const { return memo_; }
     NumberBox* stepBox() const { return spinEdit_; }
     ColorCombo* colorBox() const { return colorCombo_; }
-    QPushButton* button(const char* name) const;
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -51,7 +49,6 @@ private:
     void openTextClicked();
     void pasteClicked();
 
-    TextLookup texts_;
     Operation operation_;
     SkinLabel* labels_[4];
     QLineEdit* pwdEdit1_;

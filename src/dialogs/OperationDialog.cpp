@@ -4,7 +4,6 @@
 #include <QFrame>
 #include <QPushButton>
 
-#include "dialogs/DialogDesktop.h"
 #include "dialogs/DialogPlacement.h"
 
 namespace velmora {
@@ -14,8 +13,19 @@ constexpr int kWidth = 415;
 constexpr int kMaxHeight = 458;
 }  // namespace
 
-OperationDialog::OperationDialog(DialogDesktop& desktop, int height, QWidget* parent)
-    : QDialog(parent), desktop_(desktop) {
+namespace {
+constexpr std::array<std::pair<const char*, QRect>, 5> kButtonRow = {{
+    {"OpentextButton", {16, 320, 185, 25}},
+    {"PasteButton", {208, 320, 185, 25}},
+    {"OKButton", {16, 360, 121, 25}},
+    {"HelpButton", {144, 360, 121, 25}},
+    {"CancelButton", {272, 360, 121, 25}},
+}};
+}  // namespace
+
+OperationDialog::OperationDialog(DialogDesktop& desktop, TextLookup texts, int height, const QString& helpTopic,
+                                 QWidget* parent)
+    : QDialog(parent), desktop_(desktop), texts_(std::move(texts)) {
     setWindowFlag(Qt::WindowStaysOnTopHint);
     resize(kWidth, height);
     setMinimumSize(kWidth, height);
@@ -24,6 +34,20 @@ OperationDialog::OperationDialog(DialogDesktop& desktop, int height, QWidget* pa
     font.setPixelSize(11);
     setFont(font);
     addFrameLine({8, 8, 393, 385});
+    for (const auto& [name, place] : kButtonRow) {
+        auto* b = new QPushButton(this);
+        b->setObjectName(QLatin1String(name));
+        b->setGeometry(place);
+        b->setFocusPolicy(Qt::NoFocus);
+    }
+    connect(button("HelpButton"), &QPushButton::clicked, this, [this, helpTopic] { desktop_.openHelp(helpTopic); });
+    connect(button("CancelButton"), &QPushButton::clicked, this, &QDialog::reject);
+}
+
+QPushButton* OperationDialog::button(const char* name) const { return findChild<QPushButton*>(QLatin1String(name)); }
+
+void OperationDialog::applyButtonTexts(const std::array<const char*, 5>& keys) {
+    for (std::size_t i = 0; i < keys.size(); ++i) button(kButtonRow[i].first)->setText(texts_(QLatin1String(keys[i])));
 }
 
 void OperationDialog::addFrameLine(QRect place) {
@@ -32,14 +56,6 @@ void OperationDialog::addFrameLine(QRect place) {
     frame->setFrameShadow(QFrame::Sunken);
     frame->setGeometry(place);
     frame->lower();
-}
-
-QPushButton* OperationDialog::addButton(const char* name, QRect place) {
-    auto* button = new QPushButton(this);
-    button->setObjectName(QLatin1String(name));
-    button->setGeometry(place);
-    button->setFocusPolicy(Qt::NoFocus);
-    return button;
 }
 
 void OperationDialog::runModal(const QWidget& mainWindow) {

@@ -2,28 +2,33 @@
 
 #include <QDialog>
 
+#include <array>
 #include <functional>
+
+#include "dialogs/DialogDesktop.h"
 
 class QPushButton;
 
 namespace velmora {
 
-class DialogDesktop;
-
-// What the hide and extract dialogs share: size and font, the frame lines, flat buttons
-// that never take the focus, placement over the main window, and a modal run that survives
-// the dialog hiding itself while its operation plays in the drum.
+// What the hide and extract dialogs share: size and font, the frame lines, the row of buttons
+// that never take the focus (OpentextButton, PasteButton, OKButton, HelpButton, CancelButton),
+// placement over the main window, and a modal run that survives the dialog hiding itself
+// while its operation plays in the drum.
 class OperationDialog : public QDialog {
     Q_OBJECT
 
 public:
-    OperationDialog(DialogDesktop& desktop, int height, QWidget* parent);
+    // Help opens helpTopic; Cancel closes the dialog.
+    OperationDialog(DialogDesktop& desktop, TextLookup texts, int height, const QString& helpTopic, QWidget* parent);
 
     // Placed over the main window, shown modally until it closes.
     void runModal(const QWidget& mainWindow);
+    QPushButton* button(const char* name) const;
 
 protected:
-    QPushButton* addButton(const char* name, QRect place);
+    // The captions of the button row, by language key, in the row's order.
+    void applyButtonTexts(const std::array<const char*, 5>& keys);
     void addFrameLine(QRect place);
     // Runs an operation with the dialog hidden, so the drum shows through; the main window
     // takes no command meanwhile, as if the dialog were still up. An error ends the dialog
@@ -33,6 +38,7 @@ protected:
     void runHiddenThenClose(const std::function<void()>& operation);
 
     DialogDesktop& desktop_;
+    TextLookup texts_;
 };
 
 }  // namespace velmora
