@@ -39,6 +39,12 @@ ExtractResult extractMessage(const CarrierPicture& picture, std::string_view typ
     }
 
     const SlotTable slots = collectSlots(picture.width(), picture.height(), stepValue);
+    // A picture too small for the base colour and the password length holds no message
+    // (the program opens none so small; the check keeps reads inside the slots all the same).
+    if (slots.count() < 2) {
+        result.status = ExtractStatus::PasswordOutOfRange;
+        return result;
+    }
     auto valueAt = [&](std::int32_t k) {
         const SlotPosition p = slots[k];
         return picture.readPixel(p.x, p.y);

@@ -153,6 +153,15 @@ TEST_F(ExtractFailures, EachFailureReportsWhatWasReadAndWhetherTheCarrierCloses)
     }
 }
 
+TEST_F(ExtractFailures, APictureWithFewerThanTwoSlotsHoldsNoMessage) {
+    CarrierPicture p = picture(3, 1);
+    p.writePixel(0, 0, 2);  // step 2: one slot in three pixels
+    const ExtractResult r = extractMessage(p, "pw");
+    EXPECT_EQ(r.status, ExtractStatus::PasswordOutOfRange);
+    EXPECT_EQ(r.step, 2);
+    EXPECT_FALSE(r.baseColor.has_value());
+}
+
 TEST_F(ExtractFailures, ANonBitmapCannotBeReadOrWritten) {
     test::writeFile(dir.path("a.gif"), {'G', 'I', 'F', '8', '7', 'a', 40, 0, 40, 0, 0, 0, 0, ';'});
     CarrierPicture p;
