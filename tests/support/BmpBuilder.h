@@ -29,7 +29,7 @@ struct BmpSpec {
 
 Bytes buildBmp(const BmpSpec& spec);
 
-// The colour table buildBmp writes when the spec gives none.
+// The colour table buildBmp writes when a BmpSpec gives none.
 std::vector<std::uint32_t> greyRamp(unsigned bitsPerPixel);
 
 void writeFile(const std::string& path, const Bytes& bytes);
