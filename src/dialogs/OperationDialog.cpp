@@ -72,16 +72,15 @@ void OperationDialog::runModal(const QWidget& mainWindow) {
 
 void OperationDialog::runHidden(const std::function<void()>& operation) {
     hide();
-    QWidget* main = parentWidget();
-    if (main) main->setEnabled(false);
+    emit working(true);
     try {
         operation();
     } catch (...) {
-        if (main) main->setEnabled(true);
+        emit working(false);
         done(QDialog::Rejected);
         throw;
     }
-    if (main) main->setEnabled(true);
+    emit working(false);
 }
 
 void OperationDialog::runHiddenThenClose(const std::function<void()>& operation) {

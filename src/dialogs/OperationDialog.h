@@ -26,13 +26,17 @@ public:
     void runModal(const QWidget& mainWindow);
     QPushButton* button(const char* name) const;
 
+signals:
+    // The dialog is hidden for an operation (true) and back (false): the main window takes no
+    // command meanwhile, as if the dialog were still up.
+    void working(bool busy);
+
 protected:
     // The captions of the button row, by language key, in the row's order.
     void applyButtonTexts(const std::array<const char*, 5>& keys);
     void addFrameLine(QRect place);
-    // Runs an operation with the dialog hidden, so the drum shows through; the main window
-    // takes no command meanwhile, as if the dialog were still up. An error ends the dialog
-    // on its way to the error box, so it never stays hidden and modal.
+    // Runs an operation with the dialog hidden, so the drum shows through. An error ends the
+    // dialog on its way to the error box, so it never stays hidden and modal.
     void runHidden(const std::function<void()>& operation);
     // The same, and the dialog ends with the operation.
     void runHiddenThenClose(const std::function<void()>& operation);

@@ -64,6 +64,8 @@ MainWindow::MainWindow(MainController& controller, Desktop& desktop, GifAnimator
                                   [this] { controller_.finishExtract(); }},
                                  this);
     options_ = new OptionsDialog(this);
+    connect(hide_, &OperationDialog::working, this, &MainWindow::blockCommands);
+    connect(extract_, &OperationDialog::working, this, &MainWindow::blockCommands);
     controller_.setRewrap(textBoxRewrap(font()));
     applyTexts();
     showLoadedState(false);
@@ -109,6 +111,15 @@ void MainWindow::showLoadedState(bool loaded) {
         items_.value(QLatin1String(name))->setVisible(loaded);
 }
 
+// Disabling the window itself would disable the message boxes and file dialogs that the
+// operation opens as its children, so the commands are held back one by one instead.
+void MainWindow::blockCommands(bool blocked) {
+    blocked_ = blocked;
+    menu_->setEnabled(!blocked);
+    for (QAction* item : std::as_const(items_)) item->setEnabled(!blocked);
+    setAcceptDrops(!blocked);
+}
+
 void MainWindow::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     if (shown_) return;
@@ -117,6 +128,10 @@ void MainWindow::showEvent(QShowEvent* event) {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
+    if (blocked_) {  // the platform's close request waits for the operation
+        event->ignore();
+        return;
+    }
     // A settings file that cannot be written is reported, and the program still ends.
     try {
         controller_.finish();
@@ -126,10 +141,13 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
-void MainWindow::contextMenuEvent(QContextMenuEvent* event) { menu_->popup(event->globalPos()); }
+void MainWindow::contextMenuEvent(QContextMenuEvent* event) {
+    if (!blocked_) menu_->popup(event->globalPos());
+}
 
 void MainWindow::mousePressEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton && drumArea().contains(event->position().toPoint())) controller_.drumClicked();
+    const bool onDrum = event->button() == Qt::LeftButton && drumArea().contains(event->position().toPoint());
+    if (onDrum && !blocked_) controller_.drumClicked();
     else QWidget::mousePressEvent(event);
 }
 

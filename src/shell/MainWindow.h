@@ -50,6 +50,8 @@ private:
     QAction* addItem(const QString& name, const QKeySequence& shortcut, void (MainWindow::*command)());
     void applyTexts();
     void showLoadedState(bool loaded);
+    // While a dialog is hidden for its operation, no command may start.
+    void blockCommands(bool blocked);
     void openCommand();
     void closeCommand();
     void helpCommand();
@@ -66,6 +68,7 @@ private:
     ExtractDialog* extract_;
     OptionsDialog* options_;
     bool shown_ = false;
+    bool blocked_ = false;
 };
 
 }  // namespace velmora

@@ -56,7 +56,18 @@ TEST_F(HideDialogTest, OkTestsPasswordsFirstThenText) {
 
 TEST_F(HideDialogTest, ALoneLineBreakIsOneEmptyLine) {
     controller->settings().outputPolicy = 1;
+    // While the dialog is hidden for the hide, the main window starts no command, yet stays
+    // enabled: a disabled window would disable the message box it parents too.
+    bool exitOffered = true;
+    bool windowEnabled = false;
+    desktop.onMessage = [&] {
+        exitOffered = window.menuItem("Exit_Menu")->isEnabled();
+        windowEnabled = window.isEnabled();
+    };
     fillAndPress("pw", "pw", "\n");
+    EXPECT_FALSE(exitOffered);
+    EXPECT_TRUE(windowEnabled);
+    EXPECT_TRUE(window.menuItem("Exit_Menu")->isEnabled());
     EXPECT_EQ(desktop.messages.size(), 1);
     EXPECT_TRUE(extracted(folder("p.bmp")).empty());
     EXPECT_FALSE(controller->loaded());

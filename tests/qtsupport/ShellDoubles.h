@@ -4,6 +4,7 @@
 #include <QStringList>
 
 #include <deque>
+#include <functional>
 #include <stdexcept>
 
 #include "shell/Desktop.h"
@@ -26,7 +27,12 @@ public:
     QString clipboard;
     int openDialogs = 0;
 
-    void showMessage(const QString& text) override { messages << text; }
+    std::function<void()> onMessage;  // runs as each message is shown
+
+    void showMessage(const QString& text) override {
+        messages << text;
+        if (onMessage) onMessage();
+    }
     void showError(const QString& text) override { errors << errorBoxText(text); }
     std::optional<QString> chooseOpenPicture() override {
         ++openDialogs;
