@@ -12,16 +12,17 @@ namespace velmora {
 namespace {
 const QString kBitmapFilter = QStringLiteral("Bitmap files (*.bmp)");
 
-void showBox(QWidget* parent, QMessageBox::Icon icon, const QString& text) {
-    QMessageBox box(icon, QApplication::applicationDisplayName(), text, QMessageBox::Ok, parent);
+// Messages are centred on the screen, above the always-on-top main window.
+void showBox(QMessageBox::Icon icon, const QString& text) {
+    QMessageBox box(icon, QApplication::applicationDisplayName(), text, QMessageBox::Ok);
     box.setWindowFlag(Qt::WindowStaysOnTopHint);
     box.exec();
 }
 }  // namespace
 
-void QtDesktop::showMessage(const QString& text) { showBox(parent_, QMessageBox::NoIcon, text); }
+void QtDesktop::showMessage(const QString& text) { showBox(QMessageBox::NoIcon, text); }
 
-void QtDesktop::showError(const QString& text) { showBox(parent_, QMessageBox::Critical, errorBoxText(text)); }
+void QtDesktop::showError(const QString& text) { showBox(QMessageBox::Critical, errorBoxText(text)); }
 
 std::optional<QString> QtDesktop::chooseOpenPicture() {
     const QString name = QFileDialog::getOpenFileName(parent_, QString(), QString(), kBitmapFilter);
