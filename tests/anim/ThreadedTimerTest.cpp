@@ -266,6 +266,8 @@ struct Moment {
     std::chrono::milliseconds busyFor;
 };
 
+void PrintTo(const Moment& moment, std::ostream* os) { *os << moment.name; }
+
 class TimerDestruction : public testing::TestWithParam<Moment> {};
 
 TEST_P(TimerDestruction, IsQuickAndCallsNothingAfterwards) {
