@@ -22,7 +22,6 @@ public:
 
     std::size_t stride() const { return stride_; }
     std::size_t count() const { return count_; }
-    std::uint64_t byteCount() const { return std::uint64_t{stride_} * count_; }
 
     // Row i in file order; may read it from the file ("Stream read error" when it changed).
     const std::uint8_t* row(std::size_t i) const;

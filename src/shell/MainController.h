@@ -65,7 +65,6 @@ public:
     const QString& outputFileName() const { return outputFileName_; }
     Settings& settings() { return settings_; }
     UiTexts& texts() { return texts_; }
-    const CarrierPicture& picture() const { return picture_; }
     // How extracted lines are laid out as display rows; none keeps each line whole.
     void setRewrap(RewrapPiece rewrap) { rewrap_ = std::move(rewrap); }
 

@@ -62,9 +62,10 @@ void SkinLabel::setStyle(Style style) {
     update();
 }
 
-void SkinLabel::setFont(const QFont& font) {
-    QWidget::setFont(font);
-    fitToText();
+// A new font, set here or inherited from the form, re-measures the text.
+void SkinLabel::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::FontChange) fitToText();
 }
 
 void SkinLabel::drawLines(QPainter& painter, QPoint offset, const QColor& colour) const {

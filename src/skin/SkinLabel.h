@@ -21,7 +21,6 @@ public:
     const QString& caption() const { return caption_; }
     void setAlignment(Align alignment);
     void setStyle(Style style);
-    void setFont(const QFont& font);
 
     // The caption without its "&" markers, and the position of the underlined character (-1: none).
     struct ShownText {
@@ -35,6 +34,7 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
