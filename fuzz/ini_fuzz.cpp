@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "shell/IniDocument.h"
+#include "settings/IniDocument.h"
 
 using namespace velmora;
 

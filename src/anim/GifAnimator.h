@@ -37,13 +37,11 @@ public:
     bool animate() const { return animate_; }
     // Whether playing goes on after the last frame; read only at the wrap to the first frame.
     void setLoop(bool loop) { loop_ = loop; }
-    bool loop() const { return loop_; }
     // Shows frame `index`; an index outside the picture's frames is ignored.
     void setFrameIndex(int index);
     int frameIndex() const { return index_; }
     // Whether every load sizes the control to the picture's logical screen (top-left kept).
     void setAutoSize(bool autoSize) { autoSize_ = autoSize; }
-    bool autoSize() const { return autoSize_; }
     void setOnStop(std::function<void()> handler) { onStop_ = std::move(handler); }
 
     int frameCount() const { return static_cast<int>(picture_.frames.size()); }

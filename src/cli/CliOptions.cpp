@@ -21,10 +21,12 @@ std::optional<T> parseNumber(std::string_view text, int base) {
     return value;
 }
 
+std::string stepRange() { return std::to_string(kMinStep) + " to " + std::to_string(kMaxStep); }
+
 std::int32_t parseStep(const std::string& text) {
     const auto step = parseNumber<std::int32_t>(text, 10);
     if (!step || *step < kMinStep || *step > kMaxStep)
-        throw UsageError("--step must be a whole number from 2 to 500, not '" + text + "'");
+        throw UsageError("--step must be a whole number from " + stepRange() + ", not '" + text + "'");
     return *step;
 }
 
@@ -96,15 +98,15 @@ CliOptions parseArguments(const std::vector<std::string>& args) {
     return o;
 }
 
-const char* helpText(const std::string& topic) {
+std::string helpText(const std::string& topic) {
     if (topic == "hide")
-        return "usage: velmora-cli hide PICTURE -o OUTPUT --step N --base-color C --password-file FILE\n"
+        return std::string("usage: velmora-cli hide PICTURE -o OUTPUT --step N --base-color C --password-file FILE\n"
                "                        [--text-file FILE] [--raw]\n"
                "Hides a password-protected text in a BMP picture and writes the result to OUTPUT.\n"
-               "  --step N            every N-th pixel carries a byte (2 to 500)\n"
+               "  --step N            every N-th pixel carries a byte (") + stepRange() + ")\n"
                "  --base-color C      added to every stored byte: decimal, 0x..., $... or a colour\n"
                "                      name (Black, Maroon, Green, ..., Teal, ..., MedGray); default 0\n"
-               "  --password-file F   first line of F is the password (1 to 20 bytes); without it\n"
+               "  --password-file F   first line of F is the password (1 to " + std::to_string(kMaxPasswordBytes) + " bytes); without it\n"
                "                      the password is asked on the terminal\n"
                "  --text-file F       the message; without it, standard input. Each line is a line\n"
                "                      of the message (LF or CRLF)\n"

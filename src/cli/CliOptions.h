@@ -34,6 +34,6 @@ CliOptions parseArguments(const std::vector<std::string>& args);
 // Decimal, hexadecimal written 0x... or $..., or a standard colour name such as Teal.
 ColorValue parseBaseColor(const std::string& text);
 
-const char* helpText(const std::string& topic);
+std::string helpText(const std::string& topic);
 
 }  // namespace velmora::cli

@@ -10,6 +10,7 @@
 #include "cli/CliOptions.h"
 #include "cli/OperationError.h"
 #include "engine/CodePage.h"
+#include "engine/HideCore.h"
 #include "engine/OperationMessages.h"
 
 namespace velmora::cli {
@@ -75,7 +76,8 @@ std::string readPassword(const std::optional<std::string>& passwordFile, bool co
     }
     const std::string password = encodeToCodePage(typed, codePage);
     if (password.empty()) throw UsageError("the password is empty");
-    if (password.size() > kMaxPasswordBytes) throw UsageError("the password is longer than 20 bytes");
+    if (password.size() > kMaxPasswordBytes) 
+        throw UsageError("the password is longer than " + std::to_string(kMaxPasswordBytes) + " bytes");
     return password;
 }
 

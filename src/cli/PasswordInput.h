@@ -5,11 +5,9 @@
 
 namespace velmora::cli {
 
-inline constexpr std::size_t kMaxPasswordBytes = 20;
-
 // The password in the 8-bit code page: the first line of passwordFile, or typed on the
 // terminal without echo (twice when confirm is set). Raises UsageError when it is empty,
-// longer than 20 bytes, unreadable, or there is no terminal to ask on; a confirmation that
+// longer than kMaxPasswordBytes, unreadable, or there is no terminal to ask on; a confirmation that
 // differs raises OperationError.
 std::string readPassword(const std::optional<std::string>& passwordFile, bool confirm, const std::string& codePage);
 

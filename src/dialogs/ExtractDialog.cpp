@@ -5,9 +5,11 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
-#include "dialogs/PasswordBox.h"
+#include "widgets/PasswordBox.h"
 #include "dialogs/TextFiles.h"
-#include "skin/CodePageText.h"
+#include "dialogs/TextRows.h"
+#include "widgets/EnterKey.h"
+#include "text/CodePageText.h"
 #include "skin/SkinLabel.h"
 
 namespace velmora {
@@ -31,10 +33,7 @@ ExtractDialog::ExtractDialog(DialogDesktop& desktop, TextLookup texts, Operation
     memo_->setObjectName(QStringLiteral("Memo"));
     memo_->setGeometry(16, 72, 377, 241);
     memo_->setReadOnly(true);
-    memo_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-    memo_->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-    memo_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    memo_->setTabChangesFocus(true);
+    setUpTextBox(*memo_);
     setTabOrder(pwdEdit_, memo_);
 
     connect(button("OpentextButton"), &QPushButton::clicked, this, &ExtractDialog::saveTextClicked);
@@ -63,12 +62,9 @@ void ExtractDialog::showEvent(QShowEvent* event) {
 }
 
 bool ExtractDialog::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == pwdEdit_ && event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            okClicked();
-            return true;
-        }
+    if (watched == pwdEdit_ && isEnterPress(event)) {
+        okClicked();
+        return true;
     }
     return OperationDialog::eventFilter(watched, event);
 }

@@ -4,24 +4,20 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "dialogs/NumberBox.h"
-#include "dialogs/PasswordBox.h"
+#include "widgets/NumberBox.h"
+#include "widgets/PasswordBox.h"
 #include "dialogs/TextFiles.h"
 #include "dialogs/TextRows.h"
 #include "engine/HideCore.h"
-#include "skin/CodePageFilter.h"
-#include "skin/CodePageText.h"
-#include "skin/ColorCombo.h"
+#include "text/CodePageFilter.h"
+#include "text/CodePageText.h"
+#include "widgets/ColorCombo.h"
+#include "widgets/EnterKey.h"
 #include "skin/SkinLabel.h"
 
 namespace velmora {
 
 namespace {
-bool isEnter(const QEvent* event) {
-    if (event->type() != QEvent::KeyPress) return false;
-    const int key = static_cast<const QKeyEvent*>(event)->key();
-    return key == Qt::Key_Return || key == Qt::Key_Enter;
-}
 }  // namespace
 
 HideDialog::HideDialog(DialogDesktop& desktop, TextLookup texts, Operation operation, QWidget* parent)
@@ -43,10 +39,7 @@ HideDialog::HideDialog(DialogDesktop& desktop, TextLookup texts, Operation opera
     memo_ = new CodePageTextEdit(this);
     memo_->setObjectName(QStringLiteral("Memo"));
     memo_->setGeometry(16, 120, 377, 193);
-    memo_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-    memo_->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-    memo_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    memo_->setTabChangesFocus(true);
+    setUpTextBox(*memo_);
     colorCombo_ = new ColorCombo(this);
     colorCombo_->setObjectName(QStringLiteral("ColorCombo"));
     colorCombo_->setGeometry(216, 80, 177, 21);
@@ -88,7 +81,7 @@ void HideDialog::showEvent(QShowEvent* event) {
 }
 
 bool HideDialog::eventFilter(QObject* watched, QEvent* event) {
-    if (!isEnter(event)) return OperationDialog::eventFilter(watched, event);
+    if (!isEnterPress(event)) return OperationDialog::eventFilter(watched, event);
     if (watched == pwdEdit1_) {
         pwdEdit2_->setFocus();
     } else if (!pwdEdit1_->text().isEmpty() && pwdEdit1_->text() == pwdEdit2_->text()) {

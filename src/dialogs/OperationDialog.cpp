@@ -5,6 +5,7 @@
 #include <QPushButton>
 
 #include "dialogs/DialogPlacement.h"
+#include "widgets/DialogFont.h"
 
 namespace velmora {
 
@@ -30,9 +31,7 @@ OperationDialog::OperationDialog(DialogDesktop& desktop, TextLookup texts, int h
     resize(kWidth, height);
     setMinimumSize(kWidth, height);
     setMaximumSize(kWidth, kMaxHeight);
-    QFont font(QStringLiteral("Liberation Sans"));
-    font.setPixelSize(11);
-    setFont(font);
+    setFont(dialogFont());
     addFrameLine({8, 8, 393, 385});
     for (const auto& [name, place] : kButtonRow) {
         auto* b = new QPushButton(this);

@@ -4,7 +4,7 @@
 #include <QStringDecoder>
 
 #include "engine/FileIo.h"
-#include "skin/CodePageText.h"
+#include "text/CodePageText.h"
 
 namespace velmora {
 

@@ -5,7 +5,7 @@
 #include <QStyle>
 #include <QTextLayout>
 
-#include "skin/CodePageText.h"
+#include "text/CodePageText.h"
 
 namespace velmora {
 
@@ -13,6 +13,13 @@ namespace {
 constexpr int kFrame = 2;   // a sunken text box frame on each side
 constexpr int kMargin = 4;  // the document margin on each side
 }  // namespace
+
+void setUpTextBox(QPlainTextEdit& box) {
+    box.setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    box.setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    box.setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    box.setTabChangesFocus(true);
+}
 
 int textBoxTextWidth(int boxWidth) {
     const int scrollBar = QApplication::style()->pixelMetric(QStyle::PM_ScrollBarExtent);

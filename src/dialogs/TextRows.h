@@ -9,6 +9,10 @@ class QPlainTextEdit;
 
 namespace velmora {
 
+// The wrapping the functions below reproduce: at word boundaries, or anywhere for a word wider
+// than the box; the vertical scroll bar always shown; Tab moves the focus on.
+void setUpTextBox(QPlainTextEdit& box);
+
 // Width left for text in a word-wrapping text box of the given outer width that always
 // shows its vertical scroll bar.
 int textBoxTextWidth(int boxWidth);

@@ -1,12 +1,11 @@
 #include "engine/CarrierPicture.h"
 
-#include <algorithm>
-#include <cctype>
-
 #include "engine/BmpReader.h"
 #include "engine/BmpWriter.h"
+#include "engine/AsciiCase.h"
 #include "engine/EngineError.h"
 #include "engine/FileIo.h"
+#include "engine/FileName.h"
 #include "engine/GifSize.h"
 #include "engine/IconSize.h"
 #include "engine/JpegSize.h"
@@ -17,29 +16,17 @@ namespace velmora {
 
 namespace {
 
-std::string asciiLower(std::string s) {
-    std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return c >= 'A' && c <= 'Z' ? c + 32 : c; });
-    return s;
-}
-
 PictureKind kindForExtension(const std::string& ext) {
-    const std::string e = asciiLower(ext);
-    if (e == "bmp") return PictureKind::Bitmap;
-    if (e == "jpg" || e == "jpeg") return PictureKind::Jpeg;
-    if (e == "gif") return PictureKind::Gif;
-    if (e == "ico") return PictureKind::Icon;
-    if (e == "wmf" || e == "emf") return PictureKind::Metafile;
+    const auto is = [&ext](std::string_view name) { return equalIgnoringAsciiCase(ext, name); };
+    if (is("bmp")) return PictureKind::Bitmap;
+    if (is("jpg") || is("jpeg")) return PictureKind::Jpeg;
+    if (is("gif")) return PictureKind::Gif;
+    if (is("ico")) return PictureKind::Icon;
+    if (is("wmf") || is("emf")) return PictureKind::Metafile;
     throw EngineError(messages::unknownExtension(ext));
 }
 
 }  // namespace
-
-std::string extensionOf(const std::string& fileName) {
-    const auto slash = fileName.find_last_of('/');
-    const auto dot = fileName.find_last_of('.');
-    if (dot == std::string::npos || (slash != std::string::npos && dot < slash)) return {};
-    return fileName.substr(dot + 1);
-}
 
 void CarrierPicture::load(const std::string& fileName) {
     const PictureKind kind = kindForExtension(extensionOf(fileName));

@@ -47,8 +47,4 @@ private:
     std::optional<BmpImage> bitmap_;
 };
 
-// The extension of a file name as the program sees it: after the last "." of the last path
-// component, without the dot; empty when there is none.
-std::string extensionOf(const std::string& fileName);
-
 }  // namespace velmora

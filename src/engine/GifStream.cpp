@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "engine/AsciiCase.h"
 #include "engine/ByteReader.h"
 #include "engine/EngineError.h"
 
@@ -10,17 +11,12 @@ namespace {
 
 constexpr std::size_t kSignatureLength = 6;
 
-// Locale-independent on purpose: only the ASCII letters of the signature fold.
-std::uint8_t asciiLower(std::uint8_t c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<std::uint8_t>(c + ('a' - 'A')) : c;
-}
-
 // Accepts "GIF87a" and "GIF89a" with the letters in any case, and returns the spelling giflib
 // accepts.
 const char* canonicalSignature(std::span<const std::uint8_t> signature) {
     for (const char* known : {"GIF87a", "GIF89a"}) {
         if (std::equal(signature.begin(), signature.end(), known, [](std::uint8_t c, char k) {
-                return asciiLower(c) == asciiLower(static_cast<std::uint8_t>(k));
+                return lowerAscii(c) == lowerAscii(static_cast<std::uint8_t>(k));
             })) {
             return known;
         }

@@ -44,7 +44,10 @@ std::int32_t messageCapacity(std::int32_t width, std::int32_t height, std::int32
 }
 
 HideOutcome hideMessage(CarrierPicture& picture, const HideRequest& request) {
-    if (request.step < kMinStep || request.step > kMaxStep) throw std::invalid_argument("step must lie in 2 .. 500");
+    if (request.step < kMinStep || request.step > kMaxStep)
+        throw std::invalid_argument("step must lie in " + std::to_string(kMinStep) + " .. " + std::to_string(kMaxStep));
+    if (request.password.empty() || request.password.size() > kMaxPasswordBytes)
+        throw std::invalid_argument("password must have 1 .. " + std::to_string(kMaxPasswordBytes) + " bytes");
     const SlotTable slots = collectSlots(picture.width(), picture.height(), request.step);
     const std::uint64_t needed = std::uint64_t{request.password.size()} + request.storedText.size() + 4;
     if (needed > static_cast<std::uint64_t>(slots.count())) return HideOutcome::TooLarge;

@@ -8,11 +8,12 @@ namespace velmora {
 
 inline constexpr std::int32_t kMinStep = 2;
 inline constexpr std::int32_t kMaxStep = 500;
+inline constexpr std::size_t kMaxPasswordBytes = 20;
 
 struct HideRequest {
-    std::int32_t step = 10;        // 2 .. 500
+    std::int32_t step = 10;        // kMinStep .. kMaxStep
     ColorValue baseColor = 0;
-    std::string password;          // 1 .. 20 bytes
+    std::string password;          // 1 .. kMaxPasswordBytes bytes
     std::string storedText;        // already packed (packMessageText) or raw bytes
 };
 
@@ -24,7 +25,8 @@ enum class HideOutcome {
 
 // Writes step, base colour, password and text into the picture's pixels. A picture that is
 // not a bitmap fails at the first write with "Can only modify an image if it contains a bitmap".
-// Raises std::invalid_argument for a step outside 2 .. 500.
+// Raises std::invalid_argument for a step outside kMinStep .. kMaxStep or a password that is
+// empty or longer than kMaxPasswordBytes.
 HideOutcome hideMessage(CarrierPicture& picture, const HideRequest& request);
 
 // How many message bytes (password plus text) fit the picture at this step.

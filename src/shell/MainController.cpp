@@ -6,11 +6,11 @@
 #include "engine/ExtractCore.h"
 #include "engine/HideCore.h"
 #include "engine/OperationMessages.h"
-#include "skin/CodePageText.h"
+#include "text/CodePageText.h"
 #include "shell/Desktop.h"
 #include "shell/DrumAnimator.h"
-#include "shell/IniStore.h"
-#include "shell/OutputFileName.h"
+#include "settings/IniStore.h"
+#include "shell/FileNames.h"
 
 namespace velmora {
 
@@ -20,13 +20,6 @@ const QString kDropOnlyBmp = QStringLiteral("You can drop only *.bmp files!");
 const char* const kSection = "Main";
 
 std::string fileSystemName(const QString& name) { return QFile::encodeName(name).toStdString(); }
-
-// ".bmp" at the end of the file-name part, letters A to Z in either case.
-bool hasBmpExtension(const QString& name) {
-    const qsizetype dot = name.lastIndexOf(u'.');
-    if (dot < 0 || dot < name.lastIndexOf(u'/')) return false;
-    return name.mid(dot).compare(QLatin1String(".bmp"), Qt::CaseInsensitive) == 0;
-}
 
 }  // namespace
 
@@ -44,7 +37,7 @@ void MainController::start() {
     drum_.setLoop(true);
 
     IniStore store(fileSystemName(settingsFile_));
-    settings_.outputPolicy = store.readInteger(kSection, "k", 2);
+    settings_.outputPolicy = static_cast<OutputPolicy>(store.readInteger(kSection, "k", 2));
     settings_.step = store.readInteger(kSection, "Step", 20);
     settings_.baseColor = store.readInteger(kSection, "BaseColor", 0);
     settings_.minimized = store.readBoolean(kSection, "Minimized", false);
@@ -54,13 +47,18 @@ void MainController::start() {
 
 void MainController::finish() {
     IniStore store(fileSystemName(settingsFile_));
-    store.writeInteger(kSection, "k", settings_.outputPolicy);
+    store.writeInteger(kSection, "k", static_cast<std::int32_t>(settings_.outputPolicy));
     store.writeInteger(kSection, "Step", settings_.step);
     store.writeInteger(kSection, "BaseColor", settings_.baseColor);
     store.writeBoolean(kSection, "Minimized", settings_.minimized);
     store.writeString(kSection, "Lang", toCodePage(settings_.lang));
     store.writeBoolean(kSection, "FirstOpen", settings_.firstOpen);
     store.release();
+}
+
+void MainController::rememberStepAndColor(std::int32_t step, ColorValue baseColor) {
+    settings_.step = step;
+    settings_.baseColor = baseColor;
 }
 
 void MainController::setMenuLoaded(bool loaded) {
@@ -157,12 +155,12 @@ void MainController::hideInfo(const std::string& password, const std::vector<std
 // went. A save dialog the user cancels saves nothing and reports nothing.
 void MainController::saveResult() {
     switch (settings_.outputPolicy) {
-    case 1: outputFileName_ = sourceFileName_; break;
-    case 2:
+    case OutputPolicy::OverSource: outputFileName_ = sourceFileName_; break;
+    case OutputPolicy::NumberedName:
         outputFileName_ = numberedOutputName(sourceFileName_, texts_.text(QStringLiteral("ItemA3")),
                                              [](const QString& name) { return QFileInfo::exists(name); });
         break;
-    case 3: {
+    case OutputPolicy::AskForName: {
         const auto chosen = desktop_.chooseSavePicture();
         if (!chosen) return;
         outputFileName_ = *chosen;

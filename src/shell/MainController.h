@@ -10,6 +10,7 @@
 
 #include "engine/CarrierLayout.h"
 #include "engine/CarrierPicture.h"
+#include "dialogs/OutputPolicy.h"
 #include "shell/TimedWait.h"
 #include "shell/UiTexts.h"
 
@@ -20,7 +21,7 @@ class DrumAnimator;
 
 // The values the settings file keeps between runs.
 struct Settings {
-    std::int32_t outputPolicy = 2;  // k: 1 over the source, 2 numbered name beside it, 3 save dialog
+    OutputPolicy outputPolicy = OutputPolicy::NumberedName;  // k
     std::int32_t step = 20;
     ColorValue baseColor = 0;
     bool minimized = false;
@@ -63,8 +64,15 @@ public:
     bool loaded() const { return !sourceFileName_.isEmpty(); }
     const QString& sourceFileName() const { return sourceFileName_; }
     const QString& outputFileName() const { return outputFileName_; }
-    Settings& settings() { return settings_; }
-    UiTexts& texts() { return texts_; }
+    const Settings& settings() const { return settings_; }
+    const UiTexts& texts() const { return texts_; }
+    // The step and base colour of the hide that is starting, remembered for the next one.
+    void rememberStepAndColor(std::int32_t step, ColorValue baseColor);
+    void setOutputPolicy(OutputPolicy k) { settings_.outputPolicy = k; }
+    // Whether the first-run tips show at the next start.
+    void setFirstOpen(bool show) { settings_.firstOpen = show; }
+    // One language text, replacing the built-in one.
+    void setText(const QString& key, const QString& text) { texts_.set(key, text); }
     // How extracted lines are laid out as display rows; none keeps each line whole.
     void setRewrap(RewrapPiece rewrap) { rewrap_ = std::move(rewrap); }
 

@@ -15,10 +15,11 @@
 #include "dialogs/HideDialog.h"
 #include "dialogs/TextRows.h"
 #include "shell/Desktop.h"
-#include "shell/IniStore.h"
+#include "settings/IniStore.h"
 #include "shell/MainController.h"
-#include "shell/OptionsDialog.h"
+#include "dialogs/OptionsDialog.h"
 #include "anim/GifAnimator.h"
+#include "widgets/DialogFont.h"
 
 namespace velmora {
 
@@ -26,9 +27,7 @@ MainWindow::MainWindow(MainController& controller, Desktop& desktop, GifAnimator
     : QWidget(parent, Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint), controller_(controller),
       desktop_(desktop), menu_(new QMenu(this)) {
     setObjectName(QStringLiteral("MainForm"));
-    QFont windowFont(QStringLiteral("Liberation Sans"));  // metrics of the classic 8-point dialog font
-    windowFont.setPixelSize(11);
-    setFont(windowFont);
+    setFont(dialogFont());
     setFixedSize(223, 299);
     move(232, 155);
     setAcceptDrops(true);
@@ -51,10 +50,7 @@ MainWindow::MainWindow(MainController& controller, Desktop& desktop, GifAnimator
     // The dialogs exist, hidden, from the start, so the language texts reach them at once.
     const TextLookup texts = [this](const QString& key) { return controller_.texts().text(key); };
     hide_ = new HideDialog(desktop_, texts,
-                           {[this](std::int32_t step, ColorValue base) {
-                                controller_.settings().step = step;
-                                controller_.settings().baseColor = base;
-                            },
+                           {[this](std::int32_t step, ColorValue base) { controller_.rememberStepAndColor(step, base); },
                             [this](const std::string& password, const std::vector<std::string>& lines) {
                                 controller_.hideInfo(password, lines);
                             }},
@@ -63,7 +59,7 @@ MainWindow::MainWindow(MainController& controller, Desktop& desktop, GifAnimator
                                  {[this](const std::string& password) { return controller_.extractInfo(password); },
                                   [this] { controller_.finishExtract(); }},
                                  this);
-    options_ = new OptionsDialog(this);
+    options_ = new OptionsDialog(texts, this);
     connect(hide_, &OperationDialog::working, this, &MainWindow::blockCommands);
     connect(extract_, &OperationDialog::working, this, &MainWindow::blockCommands);
     controller_.setRewrap(textBoxRewrap(font()));
@@ -101,7 +97,7 @@ void MainWindow::applyTexts() {
     for (const auto& [item, key] : captions) items_.value(QLatin1String(item))->setText(texts.text(QLatin1String(key)));
     hide_->applyTexts();
     extract_->applyTexts();
-    options_->applyTexts(texts);
+    options_->applyTexts();
     setToolTip(QString());
 }
 
@@ -176,10 +172,10 @@ void MainWindow::aboutCommand() { desktop_.showMessage(QStringLiteral("Velmora v
 
 void MainWindow::optionsCommand() {
     if (const auto k = options_->choosePolicy(controller_.settings().outputPolicy, *this))
-        controller_.settings().outputPolicy = *k;
+        controller_.setOutputPolicy(*k);
 }
 
-// A plain drawn machine until the skin arrives: body, control panel, door and drum.
+// The machine drawn in plain shapes: body, control panel, door and drum.
 void MainWindow::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);

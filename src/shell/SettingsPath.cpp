@@ -4,7 +4,7 @@
 #include <QFile>
 #include <QStandardPaths>
 
-#include "shell/SettingsLocation.h"
+#include "settings/SettingsLocation.h"
 
 namespace velmora {
 

@@ -14,7 +14,7 @@ struct KeyText {
     const char* text;
 };
 
-// Spelling and wording are the program's own, kept exactly as users know them.
+// The built-in English texts, spelling included.
 constexpr std::array<KeyText, 43> kBuiltIn = {{
     {"ItemA1", "Go!"},
     {"ItemA2", "Can't open file"},
@@ -70,12 +70,5 @@ void UiTexts::reset() {
     for (const auto& [key, text] : kBuiltIn) texts_.insert(QString::fromLatin1(key), QString::fromLatin1(text));
 }
 
-QString UiTexts::text(const QString& key) const { return texts_.value(key, builtIn(key)); }
-
-QString UiTexts::builtIn(const QString& key) {
-    for (const auto& [k, text] : kBuiltIn)
-        if (key == QLatin1String(k)) return QString::fromLatin1(text);
-    return {};
-}
 
 }  // namespace velmora

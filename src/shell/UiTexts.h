@@ -11,12 +11,10 @@ public:
     UiTexts();
 
     // The text of a key: the pack's when set, otherwise the built-in one.
-    QString text(const QString& key) const;
+    QString text(const QString& key) const { return texts_.value(key); }
     void set(const QString& key, const QString& text) { texts_.insert(key, text); }
     // Back to the built-in texts.
     void reset();
-
-    static QString builtIn(const QString& key);
 
 private:
     QHash<QString, QString> texts_;

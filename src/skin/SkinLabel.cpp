@@ -92,13 +92,10 @@ void SkinLabel::drawLines(QPainter& painter, QPoint offset, const QColor& colour
 void SkinLabel::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     const QColor text = palette().color(QPalette::WindowText);
-    // Embossed text: a light copy up-left and a dark copy down-right under the text itself.
-    if (style_ != Style::Default) {
-        const QColor light = palette().color(QPalette::Light);
-        const QColor dark = palette().color(QPalette::Dark);
-        const bool raised = style_ == Style::Raised;
-        drawLines(painter, {-1, -1}, raised ? light : dark);
-        drawLines(painter, {1, 1}, raised ? dark : light);
+    // Raised text: a light copy up-left and a dark copy down-right under the text itself.
+    if (style_ == Style::Raised) {
+        drawLines(painter, {-1, -1}, palette().color(QPalette::Light));
+        drawLines(painter, {1, 1}, palette().color(QPalette::Dark));
     }
     drawLines(painter, {0, 0}, text);
 }

@@ -13,12 +13,11 @@ class SkinLabel : public QWidget {
 
 public:
     enum class Align { Left, Center, Right };
-    enum class Style { Default, Raised, Lowered };
+    enum class Style { Default, Raised };
 
     explicit SkinLabel(QWidget* parent = nullptr);
 
     void setCaption(const QString& caption);
-    const QString& caption() const { return caption_; }
     void setAlignment(Align alignment);
     void setStyle(Style style);
 

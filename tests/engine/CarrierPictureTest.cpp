@@ -11,6 +11,7 @@
 #include <fstream>
 
 #include "engine/CarrierPicture.h"
+#include "engine/FileName.h"
 #include "engine/EngineError.h"
 #include "engine/SystemColors.h"
 #include "support/BmpBuilder.h"

@@ -89,21 +89,21 @@ protected:
 
 TEST_F(Hiding, EachOutputPolicySavesWhereItSays) {
     struct Case {
-        int k;
+        OutputPolicy k;
         QString source;
         std::optional<QString> dialogAnswer;
         QString expectedOutput;
     };
     const std::vector<Case> cases = {
-        {1, QStringLiteral("one.bmp"), std::nullopt, folder("one.bmp")},
-        {2, QStringLiteral("cat.old.BMP"), std::nullopt, folder("cat.old_New_1.BMP")},
-        {2, QStringLiteral("cat.old.BMP"), std::nullopt, folder("cat.old_New_2.BMP")},
-        {3, QStringLiteral("three.bmp"), folder("chosen.bmp"), folder("chosen.bmp")},
+        {OutputPolicy::OverSource, QStringLiteral("one.bmp"), std::nullopt, folder("one.bmp")},
+        {OutputPolicy::NumberedName, QStringLiteral("cat.old.BMP"), std::nullopt, folder("cat.old_New_1.BMP")},
+        {OutputPolicy::NumberedName, QStringLiteral("cat.old.BMP"), std::nullopt, folder("cat.old_New_2.BMP")},
+        {OutputPolicy::AskForName, QStringLiteral("three.bmp"), folder("chosen.bmp"), folder("chosen.bmp")},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.expectedOutput.toStdString());
-        controller->settings().outputPolicy = c.k;
-        controller->settings().step = 7;
+        controller->setOutputPolicy(c.k);
+        controller->rememberStepAndColor(7, 0);
         if (c.dialogAnswer) desktop.saveAnswers = {*c.dialogAnswer};
         if (!QFileInfo::exists(folder(c.source))) picture(c.source);
         controller->openPicture(folder(c.source));
@@ -122,8 +122,8 @@ TEST_F(Hiding, EachOutputPolicySavesWhereItSays) {
 }
 
 TEST_F(Hiding, NumberedNamesSkipTakenOnesAndMayHaveNoInfix) {
-    controller->settings().outputPolicy = 2;
-    controller->texts().set(QStringLiteral("ItemA3"), QString());
+    controller->setOutputPolicy(OutputPolicy::NumberedName);
+    controller->setText(QStringLiteral("ItemA3"), QString());
     picture("cat1.bmp");
     openCarrier("cat.bmp");
     hide();
@@ -145,8 +145,8 @@ TEST_F(Hiding, RefusedHidesWriteNothingAndCloseTheCarrier) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        controller->settings().outputPolicy = 2;
-        controller->settings().step = c.step;
+        controller->setOutputPolicy(OutputPolicy::NumberedName);
+        controller->rememberStepAndColor(c.step, controller->settings().baseColor);
         openCarrier("p.bmp", c.spec);
         hide();
         EXPECT_EQ(desktop.messages, QStringList{c.message});
@@ -157,7 +157,7 @@ TEST_F(Hiding, RefusedHidesWriteNothingAndCloseTheCarrier) {
 }
 
 TEST_F(Hiding, ACancelledSaveDialogSavesAndReportsNothing) {
-    controller->settings().outputPolicy = 3;
+    controller->setOutputPolicy(OutputPolicy::AskForName);
     openCarrier("p.bmp");
     const Bytes before = readFile(folder("p.bmp").toStdString());
     hide();
@@ -167,7 +167,7 @@ TEST_F(Hiding, ACancelledSaveDialogSavesAndReportsNothing) {
 }
 
 TEST_F(Hiding, AFailedSaveReachesTheErrorBoxAndEndsInTheEmptyState) {
-    controller->settings().outputPolicy = 7;  // a hand-edited settings file
+    controller->setOutputPolicy(static_cast<OutputPolicy>(7));  // a hand-edited settings file
     openCarrier("p.bmp");
     try {
         hide();
@@ -180,13 +180,11 @@ TEST_F(Hiding, AFailedSaveReachesTheErrorBoxAndEndsInTheEmptyState) {
 }
 
 TEST_F(Hiding, ExtractReadsBackAndRemembersStepAndBaseColour) {
-    controller->settings().outputPolicy = 1;
-    controller->settings().step = 37;
-    controller->settings().baseColor = 0x00FF00;
+    controller->setOutputPolicy(OutputPolicy::OverSource);
+    controller->rememberStepAndColor(37, 0x00FF00);
     openCarrier("p.bmp", {.width = 64, .rows = 48});
     hide();
-    controller->settings().step = 20;
-    controller->settings().baseColor = 0;
+    controller->rememberStepAndColor(20, 0);
 
     controller->openPicture(folder("p.bmp"));
     desktop.messages.clear();
@@ -207,7 +205,7 @@ TEST_F(Controller, ExtractFromAPictureWithoutAStepClosesIt) {
     BmpSpec black;
     black.pixelData = Bytes(96 * 32, 0);  // pixel (0, 0) reads 0
     openCarrier("black.bmp", black);
-    controller->settings().baseColor = 5;
+    controller->rememberStepAndColor(controller->settings().step, 5);
     EXPECT_EQ(controller->extractInfo("pw"), std::nullopt);
     EXPECT_EQ(desktop.messages, QStringList{"The password is incorrect"});
     EXPECT_FALSE(controller->loaded());

@@ -8,7 +8,7 @@
 
 #include "ControllerFixture.h"
 #include "shell/MainWindow.h"
-#include "shell/OptionsDialog.h"
+#include "dialogs/OptionsDialog.h"
 
 namespace velmora::test {
 namespace {
@@ -80,7 +80,7 @@ TEST_F(MainWindowTest, ClickingTheDrumOpensOnlyWhenEmpty) {
 TEST_F(MainWindowTest, OptionsShowTheCurrentPolicyAndOnlyOkChangesIt) {
     OptionsDialog& options = *window.optionsDialog();
     // Answers the modal dialog once it is up: checks what it shows, picks a choice, presses a button.
-    auto answerWith = [&](int shown, int choice, QPushButton* button) {
+    auto answerWith = [&](OutputPolicy shown, OutputPolicy choice, QPushButton* button) {
         QTimer::singleShot(0, [&options, shown, choice, button] {
             EXPECT_EQ(options.pos(), QPoint(184, 83));
             EXPECT_TRUE(options.choice(shown)->isChecked());
@@ -88,20 +88,20 @@ TEST_F(MainWindowTest, OptionsShowTheCurrentPolicyAndOnlyOkChangesIt) {
             button->click();
         });
     };
-    controller->settings().outputPolicy = 3;
-    answerWith(3, 1, options.cancelButton());
+    controller->setOutputPolicy(OutputPolicy::AskForName);
+    answerWith(OutputPolicy::AskForName, OutputPolicy::OverSource, options.cancelButton());
     window.optionsCommand();
-    EXPECT_EQ(controller->settings().outputPolicy, 3);
+    EXPECT_EQ(controller->settings().outputPolicy, OutputPolicy::AskForName);
 
-    answerWith(3, 1, options.okButton());
+    answerWith(OutputPolicy::AskForName, OutputPolicy::OverSource, options.okButton());
     window.optionsCommand();
-    EXPECT_EQ(controller->settings().outputPolicy, 1);
-    EXPECT_FALSE(options.choice(2)->isChecked());
+    EXPECT_EQ(controller->settings().outputPolicy, OutputPolicy::OverSource);
+    EXPECT_FALSE(options.choice(OutputPolicy::NumberedName)->isChecked());
     EXPECT_EQ(options.windowTitle(), QStringLiteral("Options"));
 
     // Keyboard order: first, third, second choice.
-    EXPECT_EQ(options.choice(1)->nextInFocusChain(), options.choice(3));
-    EXPECT_EQ(options.choice(3)->nextInFocusChain(), options.choice(2));
+    EXPECT_EQ(options.choice(OutputPolicy::OverSource)->nextInFocusChain(), options.choice(OutputPolicy::AskForName));
+    EXPECT_EQ(options.choice(OutputPolicy::AskForName)->nextInFocusChain(), options.choice(OutputPolicy::NumberedName));
 }
 
 }  // namespace

@@ -5,7 +5,7 @@
 
 #include "ControllerFixture.h"
 #include "dialogs/DialogPlacement.h"
-#include "shell/IniStore.h"
+#include "settings/IniStore.h"
 #include "shell/VelmoraApplication.h"
 
 namespace velmora::test {
@@ -16,7 +16,7 @@ using Settings = ControllerFixture;
 TEST_F(Settings, AFirstRunStartsFromDefaultsAndWritesTheSevenLines) {
     controller->start();
     const velmora::Settings& s = controller->settings();
-    EXPECT_EQ(s.outputPolicy, 2);
+    EXPECT_EQ(s.outputPolicy, OutputPolicy::NumberedName);
     EXPECT_EQ(s.step, 20);
     EXPECT_EQ(s.baseColor, 0);
     EXPECT_FALSE(s.minimized);
@@ -24,7 +24,7 @@ TEST_F(Settings, AFirstRunStartsFromDefaultsAndWritesTheSevenLines) {
     EXPECT_EQ(s.lang, QStringLiteral("&Russian"));
     EXPECT_EQ(drum.commands.join('|'), QStringLiteral("load 1.gif|Loop 1"));
 
-    controller->settings().firstOpen = false;  // the tips dialog closed with its box ticked
+    controller->setFirstOpen(false);  // the tips dialog closed with its box ticked
     controller->finish();
     const Bytes file = readFile(folder("velmora.ini").toStdString());
     EXPECT_EQ(std::string(file.begin(), file.end()),
@@ -38,7 +38,7 @@ TEST_F(Settings, ValuesComeBackAsWrittenAndHandEditsAreRead) {
     EXPECT_EQ(controller->settings().step, 31);
     EXPECT_EQ(controller->settings().baseColor, -1);
     EXPECT_TRUE(controller->settings().minimized);
-    EXPECT_EQ(controller->settings().outputPolicy, 3);
+    EXPECT_EQ(controller->settings().outputPolicy, OutputPolicy::AskForName);
     EXPECT_EQ(controller->settings().lang, QStringLiteral("&English"));
     controller->finish();
     const Bytes file = readFile(folder("velmora.ini").toStdString());

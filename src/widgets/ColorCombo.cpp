@@ -1,4 +1,6 @@
-#include "skin/ColorCombo.h"
+#include "widgets/ColorCombo.h"
+
+#include "widgets/EnterKey.h"
 
 #include <QClipboard>
 #include <QContextMenuEvent>
@@ -13,7 +15,7 @@
 #include <algorithm>
 #include <optional>
 
-#include "skin/ColorList.h"
+#include "widgets/ColorList.h"
 
 namespace velmora {
 
@@ -191,7 +193,7 @@ bool ColorCombo::handleKey(QKeyEvent* event) {
         toggleList();
         return true;
     }
-    if (open && (key == Qt::Key_Return || key == Qt::Key_Enter)) {
+    if (open && isEnterKey(key)) {
         acceptList();
         return true;
     }

@@ -1,4 +1,4 @@
-#include "shell/OptionsDialog.h"
+#include "dialogs/OptionsDialog.h"
 
 #include <QButtonGroup>
 #include <QFrame>
@@ -7,11 +7,10 @@
 #include <QRadioButton>
 
 #include "dialogs/DialogPlacement.h"
-#include "shell/UiTexts.h"
 
 namespace velmora {
 
-OptionsDialog::OptionsDialog(QWidget* parent) : QDialog(parent) {
+OptionsDialog::OptionsDialog(TextLookup texts, QWidget* parent) : QDialog(parent), texts_(std::move(texts)) {
     setObjectName(QStringLiteral("OptionsForm"));
     setFixedSize(319, 155);
     setWindowFlag(Qt::WindowStaysOnTopHint);
@@ -53,32 +52,32 @@ OptionsDialog::OptionsDialog(QWidget* parent) : QDialog(parent) {
     setTabOrder(rb3_, rb2_);
     setTabOrder(rb2_, ok_);
     setTabOrder(ok_, cancel_);
-    applyTexts(UiTexts());
+    applyTexts();
 }
 
-void OptionsDialog::applyTexts(const UiTexts& texts) {
-    setWindowTitle(texts.text(QStringLiteral("ItemA15")));
-    heading_->setText(texts.text(QStringLiteral("ItemE1")));
-    rb1_->setText(texts.text(QStringLiteral("ItemE2")));
-    rb2_->setText(texts.text(QStringLiteral("ItemE3")));
-    rb3_->setText(texts.text(QStringLiteral("ItemE4")));
-    cancel_->setText(texts.text(QStringLiteral("ItemB5")));
+void OptionsDialog::applyTexts() {
+    setWindowTitle(texts_(QStringLiteral("ItemA15")));
+    heading_->setText(texts_(QStringLiteral("ItemE1")));
+    rb1_->setText(texts_(QStringLiteral("ItemE2")));
+    rb2_->setText(texts_(QStringLiteral("ItemE3")));
+    rb3_->setText(texts_(QStringLiteral("ItemE4")));
+    cancel_->setText(texts_(QStringLiteral("ItemB5")));
 }
 
-QRadioButton* OptionsDialog::choice(int k) const {
+QRadioButton* OptionsDialog::choice(OutputPolicy k) const {
     switch (k) {
-    case 1: return rb1_;
-    case 2: return rb2_;
-    case 3: return rb3_;
-    default: return nullptr;
+    case OutputPolicy::OverSource: return rb1_;
+    case OutputPolicy::NumberedName: return rb2_;
+    case OutputPolicy::AskForName: return rb3_;
     }
+    return nullptr;  // a hand-edited k
 }
 
-std::optional<int> OptionsDialog::choosePolicy(int k, const QWidget& mainWindow) {
+std::optional<OutputPolicy> OptionsDialog::choosePolicy(OutputPolicy k, const QWidget& mainWindow) {
     move(placeOverMainWindow(mainWindow.frameGeometry().topLeft(), mainWindow.frameGeometry().size(), size()));
     if (QRadioButton* current = choice(k)) current->setChecked(true);
     if (exec() != QDialog::Accepted) return std::nullopt;
-    for (int policy : {1, 2, 3})
+    for (OutputPolicy policy : {OutputPolicy::OverSource, OutputPolicy::NumberedName, OutputPolicy::AskForName})
         if (choice(policy)->isChecked()) return policy;
     return std::nullopt;
 }

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "shell/IniDocument.h"
+#include "settings/IniDocument.h"
 
 namespace velmora {
 

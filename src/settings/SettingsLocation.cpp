@@ -1,4 +1,4 @@
-#include "shell/SettingsLocation.h"
+#include "settings/SettingsLocation.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>

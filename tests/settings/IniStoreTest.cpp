@@ -13,7 +13,7 @@
 #include <variant>
 #include <vector>
 
-#include "shell/IniStore.h"
+#include "settings/IniStore.h"
 #include "support/BmpBuilder.h"
 #include "support/Expect.h"
 

@@ -1,9 +1,9 @@
 // The hide dialog driven by keyboard and mouse: its tests of OK, its boxes and its texts.
 #include "DialogFixture.h"
-#include "dialogs/NumberBox.h"
+#include "widgets/NumberBox.h"
 #include "engine/ExtractCore.h"
 #include "engine/OperationMessages.h"
-#include "skin/ColorCombo.h"
+#include "widgets/ColorCombo.h"
 
 namespace velmora::test {
 namespace {
@@ -55,7 +55,7 @@ TEST_F(HideDialogTest, OkTestsPasswordsFirstThenText) {
 }
 
 TEST_F(HideDialogTest, ALoneLineBreakIsOneEmptyLine) {
-    controller->settings().outputPolicy = 1;
+    controller->setOutputPolicy(OutputPolicy::OverSource);
     // While the dialog is hidden for the hide, the main window starts no command, yet stays
     // enabled: a disabled window would disable the message box it parents too.
     bool exitOffered = true;
@@ -74,7 +74,7 @@ TEST_F(HideDialogTest, ALoneLineBreakIsOneEmptyLine) {
 }
 
 TEST_F(HideDialogTest, AWrappedParagraphIsHiddenAsItsRows) {
-    controller->settings().outputPolicy = 1;
+    controller->setOutputPolicy(OutputPolicy::OverSource);
     QString paragraph;
     for (int i = 0; i < 40; ++i) paragraph += QStringLiteral("word%1 ").arg(i);
     paragraph = paragraph.trimmed();
@@ -88,8 +88,8 @@ TEST_F(HideDialogTest, AWrappedParagraphIsHiddenAsItsRows) {
 }
 
 TEST_F(HideDialogTest, StoresStepAndColourBeforeHidingAndPlacesItselfOverTheWindow) {
-    controller->settings().step = 16777215;  // left by a failed extract
-    controller->settings().outputPolicy = 2;
+    controller->rememberStepAndColor(16777215, 0);  // left by a failed extract
+    controller->setOutputPolicy(OutputPolicy::NumberedName);
     whileOpen([this] { window.hideCommand(); },
               [&] {
                   EXPECT_EQ(hide().stepBox()->text(), QStringLiteral("500"));

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "shell/SettingsLocation.h"
+#include "settings/SettingsLocation.h"
 #include "support/BmpBuilder.h"
 
 namespace velmora {

@@ -17,8 +17,8 @@
 #include <functional>
 
 #include "engine/NamedColors.h"
-#include "skin/ColorCombo.h"
-#include "skin/ColorList.h"
+#include "widgets/ColorCombo.h"
+#include "widgets/ColorList.h"
 
 namespace velmora::test {
 namespace {

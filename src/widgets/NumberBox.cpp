@@ -1,4 +1,6 @@
-#include "dialogs/NumberBox.h"
+#include "widgets/NumberBox.h"
+
+#include "widgets/EnterKey.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -35,7 +37,7 @@ QValidator::State NumberBox::validate(QString&, int&) const { return QValidator:
 
 void NumberBox::keyPressEvent(QKeyEvent* event) {
     const QString typed = event->text();
-    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    const bool enter = isEnterKey(event->key());
     const bool control = typed.isEmpty() || !typed.at(0).isPrint();
     const QChar c = typed.isEmpty() ? QChar() : typed.at(0);
     const bool accepted = c.isDigit() || c == u'+' || c == u'-' || c == QLocale().decimalPoint().at(0);

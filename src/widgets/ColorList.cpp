@@ -1,4 +1,4 @@
-#include "skin/ColorList.h"
+#include "widgets/ColorList.h"
 
 #include <QApplication>
 #include <QMouseEvent>
@@ -7,18 +7,17 @@
 
 #include <algorithm>
 
+#include "engine/AsciiCase.h"
 #include "engine/NamedColors.h"
+#include "text/Utf16View.h"
+#include "widgets/DialogFont.h"
 
 namespace velmora {
 namespace {
 
 // Colour names are plain ASCII, so only A-Z fold; nothing typed outside that range can match.
-QChar foldLetter(QChar c) { return c >= u'A' && c <= u'Z' ? QChar(c.unicode() + 32) : c; }
-
 bool startsWithIgnoringCase(QStringView text, QStringView prefix) {
-    return prefix.size() <= text.size() &&
-           std::equal(prefix.begin(), prefix.end(), text.begin(),
-                      [](QChar a, QChar b) { return foldLetter(a) == foldLetter(b); });
+    return prefix.size() <= text.size() && equalIgnoringAsciiCase(utf16View(text.first(prefix.size())), utf16View(prefix));
 }
 
 QColor toQColor(ColorValue color) {
@@ -79,9 +78,7 @@ ColorList::ColorList(QWidget* owner) : QListWidget(owner) {
     setSelectionMode(SingleSelection);
     setItemDelegate(new SwatchRowDelegate(this));
     viewport()->setMouseTracking(true);
-    QFont rowFont(QStringLiteral("Liberation Sans"));
-    rowFont.setPixelSize(11);
-    setFont(rowFont);
+    setFont(dialogFont());
     for (const NamedColor& c : kStandardColors)
         addRow(QString::fromLatin1(c.name.data(), static_cast<qsizetype>(c.name.size())), c.value);
 }

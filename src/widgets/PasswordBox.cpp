@@ -1,6 +1,7 @@
-#include "dialogs/PasswordBox.h"
+#include "widgets/PasswordBox.h"
 
-#include "skin/CodePageFilter.h"
+#include "engine/HideCore.h"
+#include "text/CodePageFilter.h"
 
 namespace velmora {
 
@@ -8,7 +9,7 @@ QLineEdit* makePasswordBox(const char* name, QRect place, QWidget* parent) {
     auto* box = new QLineEdit(parent);
     box->setObjectName(QLatin1String(name));
     box->setGeometry(place);
-    box->setMaxLength(20);
+    box->setMaxLength(static_cast<int>(kMaxPasswordBytes));  // one byte a character in the code page
     box->setEchoMode(QLineEdit::Password);
     box->setStyleSheet(QStringLiteral("lineedit-password-character: 42"));  // "*"
     restrictToCodePage(box);

@@ -1,11 +1,11 @@
-#include "skin/CodePageFilter.h"
+#include "text/CodePageFilter.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QValidator>
 
-#include "skin/CodePageText.h"
+#include "text/CodePageText.h"
 
 namespace velmora {
 

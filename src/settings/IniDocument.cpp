@@ -1,9 +1,11 @@
-#include "shell/IniDocument.h"
+#include "settings/IniDocument.h"
 
 #include <algorithm>
 #include <charconv>
 #include <initializer_list>
 #include <utility>
+
+#include "engine/AsciiCase.h"
 
 namespace velmora {
 
@@ -15,12 +17,6 @@ std::string_view trimBlanks(std::string_view text) {
     const auto first = text.find_first_not_of(kBlanks);
     if (first == std::string_view::npos) return {};
     return text.substr(first, text.find_last_not_of(kBlanks) - first + 1);
-}
-
-char lowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
-
-bool sameName(std::string_view a, std::string_view b) {
-    return std::ranges::equal(a, b, [](char x, char y) { return lowerAscii(x) == lowerAscii(y); });
 }
 
 // One line as the reader sees it. Comments and lines without "=" are Other: they are kept
@@ -156,7 +152,7 @@ std::optional<IniDocument::SectionLines> IniDocument::findSection(std::string_vi
             found->end = i;
             break;
         }
-        if (sameName(line.name, section)) found = SectionLines{i, lines_.size()};
+        if (equalIgnoringAsciiCase(line.name, section)) found = SectionLines{i, lines_.size()};
     }
     return found;
 }
@@ -164,7 +160,7 @@ std::optional<IniDocument::SectionLines> IniDocument::findSection(std::string_vi
 std::optional<std::size_t> IniDocument::findKey(const SectionLines& lines, std::string_view key) const {
     for (std::size_t i = lines.header + 1; i < lines.end; ++i) {
         const LineMeaning line = classify(lines_[i]);
-        if (line.kind == LineMeaning::Kind::Key && sameName(line.name, key)) return i;
+        if (line.kind == LineMeaning::Kind::Key && equalIgnoringAsciiCase(line.name, key)) return i;
     }
     return std::nullopt;
 }

@@ -1,4 +1,4 @@
-#include "shell/IniStore.h"
+#include "settings/IniStore.h"
 
 #include <span>
 #include <utility>

@@ -1,4 +1,4 @@
-#include "skin/CodePageText.h"
+#include "text/CodePageText.h"
 
 #include "engine/CodePage.h"
 

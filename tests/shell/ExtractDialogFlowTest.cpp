@@ -10,8 +10,8 @@ protected:
 };
 
 TEST_F(ExtractDialogTest, AHideAndItsExtractThroughTheDialogs) {
-    controller->settings().outputPolicy = 1;
-    controller->settings().step = 5;
+    controller->setOutputPolicy(OutputPolicy::OverSource);
+    controller->rememberStepAndColor(5, 0);
     openCarrier("p.bmp", {.width = 300, .rows = 200});
     QString paragraph;
     for (int i = 0; i < 30; ++i) paragraph += QStringLiteral("long%1 ").arg(i);
@@ -55,7 +55,7 @@ TEST_F(ExtractDialogTest, AHideAndItsExtractThroughTheDialogs) {
 }
 
 TEST_F(ExtractDialogTest, AWrongPasswordStillMovesToTheSecondPhase) {
-    controller->settings().outputPolicy = 1;
+    controller->setOutputPolicy(OutputPolicy::OverSource);
     openCarrier("p.bmp");
     controller->hideInfo("pw", {"x"});
     controller->openPicture(folder("p.bmp"));
@@ -80,7 +80,7 @@ TEST_F(ExtractDialogTest, AWrongPasswordStillMovesToTheSecondPhase) {
 
 TEST_F(ExtractDialogTest, AFirstCaptionOfOkActsAsTheSecondPhase) {
     openCarrier("p.bmp");
-    controller->texts().set(QStringLiteral("ItemA1"), QStringLiteral("OK"));
+    controller->setText(QStringLiteral("ItemA1"), QStringLiteral("OK"));
     whileOpen([this] { window.extractCommand(); },
               [&] {
                   type(extract().passwordBox(), "pw");

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QDialog>
+
+#include <optional>
+
+#include "dialogs/DialogDesktop.h"
+#include "dialogs/OutputPolicy.h"
+
+class QLabel;
+class QPushButton;
+class QRadioButton;
+
+namespace velmora {
+
+// Chooses the output file policy: over the source, a numbered name beside it, or a save
+// dialog.
+class OptionsDialog : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit OptionsDialog(TextLookup texts, QWidget* parent = nullptr);
+
+    void applyTexts();
+    // Shows the dialog modally over the main window with policy k selected (a k outside the
+    // three keeps the last selection); the chosen policy on OK, nothing on Cancel or close.
+    std::optional<OutputPolicy> choosePolicy(OutputPolicy k, const QWidget& mainWindow);
+
+    QRadioButton* choice(OutputPolicy k) const;
+    QPushButton* okButton() const { return ok_; }
+    QPushButton* cancelButton() const { return cancel_; }
+
+private:
+    TextLookup texts_;
+    QLabel* heading_;
+    QRadioButton* rb1_;
+    QRadioButton* rb2_;
+    QRadioButton* rb3_;
+    QPushButton* ok_;
+    QPushButton* cancel_;
+};
+
+}  // namespace velmora

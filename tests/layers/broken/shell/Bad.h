@@ -1,0 +1,2 @@
+#include "engine/Fine.h"
+#include "cli/Other.h"
