@@ -1,20 +1,30 @@
 #include "text/CodePageText.h"
 
+#include <optional>
+
 #include "engine/CodePage.h"
 
 namespace velmora {
 
 namespace {
-const std::string& codePage() {
-    static const std::string page = systemCodePage();
+std::optional<std::string>& chosenPage() {
+    static std::optional<std::string> page;
     return page;
 }
 }  // namespace
 
-QString fromCodePage(const std::string& bytes) {
-    return QString::fromStdString(decodeFromCodePage(bytes, codePage()));
+const std::string& programCodePage() {
+    std::optional<std::string>& page = chosenPage();
+    if (!page) page = systemCodePage();
+    return *page;
 }
 
-std::string toCodePage(const QString& text) { return encodeToCodePage(text.toStdString(), codePage()); }
+void chooseCodePage(std::string codePage) { chosenPage() = std::move(codePage); }
+
+QString fromCodePage(const std::string& bytes) {
+    return QString::fromStdString(decodeFromCodePage(bytes, programCodePage()));
+}
+
+std::string toCodePage(const QString& text) { return encodeToCodePage(text.toStdString(), programCodePage()); }
 
 }  // namespace velmora
