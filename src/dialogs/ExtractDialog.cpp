@@ -19,7 +19,8 @@ const QString kSecondPhase = QStringLiteral("OK");
 }
 
 ExtractDialog::ExtractDialog(DialogDesktop& desktop, TextLookup texts, Operation operation, QWidget* parent)
-    : OperationDialog(desktop, std::move(texts), 426, QStringLiteral("ID_03"), parent),
+    : OperationDialog(desktop, std::move(texts), 426, QStringLiteral("ID_03"),
+                      {QStringLiteral("button_save_text.png"), QStringLiteral("button_copy.png")}, parent),
       operation_(std::move(operation)) {
     setObjectName(QStringLiteral("ExtractForm"));
     addFrameLine({8, 64, 393, 2});

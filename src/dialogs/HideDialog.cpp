@@ -21,7 +21,8 @@ namespace {
 }  // namespace
 
 HideDialog::HideDialog(DialogDesktop& desktop, TextLookup texts, Operation operation, QWidget* parent)
-    : OperationDialog(desktop, std::move(texts), 425, QStringLiteral("ID_02"), parent),
+    : OperationDialog(desktop, std::move(texts), 425, QStringLiteral("ID_02"),
+                      {QStringLiteral("button_open_text.png"), QStringLiteral("button_paste.png")}, parent),
       operation_(std::move(operation)) {
     setObjectName(QStringLiteral("HideForm"));
     addFrameLine({8, 112, 393, 2});

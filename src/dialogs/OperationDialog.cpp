@@ -1,10 +1,12 @@
 #include "dialogs/OperationDialog.h"
 
 #include <QEventLoop>
-#include <QFrame>
 #include <QPushButton>
 
+#include "dialogs/DialogLook.h"
 #include "dialogs/DialogPlacement.h"
+#include "dialogs/FlatButton.h"
+#include "dialogs/HelpKey.h"
 #include "widgets/DialogFont.h"
 
 namespace velmora {
@@ -15,46 +17,49 @@ constexpr int kMaxHeight = 458;
 }  // namespace
 
 namespace {
-constexpr std::array<std::pair<const char*, QRect>, 5> kButtonRow = {{
-    {"OpentextButton", {16, 320, 185, 25}},
-    {"PasteButton", {208, 320, 185, 25}},
-    {"OKButton", {16, 360, 121, 25}},
-    {"HelpButton", {144, 360, 121, 25}},
-    {"CancelButton", {272, 360, 121, 25}},
+struct RowButton {
+    const char* name;
+    QRect place;
+    const char* picture;  // none: the dialog's own text-button picture
+};
+constexpr std::array<RowButton, 5> kButtonRow = {{
+    {"OpentextButton", {16, 320, 185, 25}, nullptr},
+    {"PasteButton", {208, 320, 185, 25}, nullptr},
+    {"OKButton", {16, 360, 121, 25}, "button_ok.png"},
+    {"HelpButton", {144, 360, 121, 25}, "button_help.png"},
+    {"CancelButton", {272, 360, 121, 25}, "button_cancel.png"},
 }};
 }  // namespace
 
 OperationDialog::OperationDialog(DialogDesktop& desktop, TextLookup texts, int height, const QString& helpTopic,
-                                 QWidget* parent)
+                                 const TextButtonPictures& pictures, QWidget* parent)
     : QDialog(parent), desktop_(desktop), texts_(std::move(texts)) {
     setWindowFlag(Qt::WindowStaysOnTopHint);
     resize(kWidth, height);
     setMinimumSize(kWidth, height);
     setMaximumSize(kWidth, kMaxHeight);
     setFont(dialogFont());
+    addTiledBackground(*this);
     addFrameLine({8, 8, 393, 385});
-    for (const auto& [name, place] : kButtonRow) {
-        auto* b = new QPushButton(this);
-        b->setObjectName(QLatin1String(name));
-        b->setGeometry(place);
-        b->setFocusPolicy(Qt::NoFocus);
+    const QString textPictures[] = {pictures.openText, pictures.paste};
+    for (std::size_t i = 0; i < kButtonRow.size(); ++i) {
+        const RowButton& row = kButtonRow[i];
+        new FlatButton(QLatin1String(row.name), row.picture ? QLatin1String(row.picture) : textPictures[i], row.place,
+                       this);
     }
     connect(button("HelpButton"), &QPushButton::clicked, this, [this, helpTopic] { desktop_.openHelp(helpTopic); });
+    addHelpKey(*this, *button("HelpButton"));
     connect(button("CancelButton"), &QPushButton::clicked, this, &QDialog::reject);
 }
 
 QPushButton* OperationDialog::button(const char* name) const { return findChild<QPushButton*>(QLatin1String(name)); }
 
 void OperationDialog::applyButtonTexts(const std::array<const char*, 5>& keys) {
-    for (std::size_t i = 0; i < keys.size(); ++i) button(kButtonRow[i].first)->setText(texts_(QLatin1String(keys[i])));
+    for (std::size_t i = 0; i < keys.size(); ++i) button(kButtonRow[i].name)->setText(texts_(QLatin1String(keys[i])));
 }
 
 void OperationDialog::addFrameLine(QRect place) {
-    auto* frame = new QFrame(this);
-    frame->setFrameShape(place.height() > 2 ? QFrame::Box : QFrame::HLine);
-    frame->setFrameShadow(QFrame::Sunken);
-    frame->setGeometry(place);
-    frame->lower();
+    addEtchedBorder(*this, place, place.height() > 2 ? EtchedBorder::Shape::Box : EtchedBorder::Shape::Separator);
 }
 
 void OperationDialog::runModal(const QWidget& mainWindow) {

@@ -11,16 +11,23 @@ class QPushButton;
 
 namespace velmora {
 
-// What the hide and extract dialogs share: size and font, the frame lines, the row of buttons
-// that never take the focus (OpentextButton, PasteButton, OKButton, HelpButton, CancelButton),
+// What the hide and extract dialogs share: size and font, the tiled background and etched
+// frame lines, the row of flat picture buttons that never take the focus (OpentextButton, PasteButton, OKButton, HelpButton, CancelButton),
 // placement over the main window, and a modal run that survives the dialog hiding itself
 // while its operation plays in the drum.
 class OperationDialog : public QDialog {
     Q_OBJECT
 
 public:
-    // Help opens helpTopic; Cancel closes the dialog.
-    OperationDialog(DialogDesktop& desktop, TextLookup texts, int height, const QString& helpTopic, QWidget* parent);
+    // The pictures of the two text buttons (OpentextButton, PasteButton), which differ by dialog.
+    struct TextButtonPictures {
+        QString openText;
+        QString paste;
+    };
+
+    // Help (and F1) opens helpTopic; Cancel closes the dialog.
+    OperationDialog(DialogDesktop& desktop, TextLookup texts, int height, const QString& helpTopic,
+                    const TextButtonPictures& pictures, QWidget* parent);
 
     // Placed over the main window, shown modally until it closes.
     void runModal(const QWidget& mainWindow);
@@ -34,6 +41,7 @@ signals:
 protected:
     // The captions of the button row, by language key, in the row's order.
     void applyButtonTexts(const std::array<const char*, 5>& keys);
+    // A frame round the controls (height over 2) or a line above them (height 2).
     void addFrameLine(QRect place);
     // Runs an operation with the dialog hidden, so the drum shows through. An error ends the
     // dialog on its way to the error box, so it never stays hidden and modal.

@@ -1,12 +1,13 @@
 #include "dialogs/OptionsDialog.h"
 
 #include <QButtonGroup>
-#include <QFrame>
-#include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "dialogs/DialogLook.h"
 #include "dialogs/DialogPlacement.h"
+#include "dialogs/FlatButton.h"
+#include "skin/SkinLabel.h"
 
 namespace velmora {
 
@@ -15,16 +16,12 @@ OptionsDialog::OptionsDialog(TextLookup texts, QWidget* parent) : QDialog(parent
     setFixedSize(319, 155);
     setWindowFlag(Qt::WindowStaysOnTopHint);
 
-    auto* border = new QFrame(this);
-    border->setFrameShape(QFrame::Box);
-    border->setFrameShadow(QFrame::Sunken);
-    border->setGeometry(8, 16, 297, 73);
-
-    heading_ = new QLabel(this);
+    addTiledBackground(*this);
+    addEtchedBorder(*this, {8, 16, 297, 73});
+    heading_ = new SkinLabel(this);
     heading_->setObjectName(QStringLiteral("SkinLabel1"));
-    heading_->setAlignment(Qt::AlignCenter);
+    heading_->setAlignment(SkinLabel::Align::Center);
     heading_->setGeometry(88, 2, 153, 13);
-    heading_->setAutoFillBackground(true);  // the heading sits on the frame line
 
     auto radio = [this](const char* name, int y, int width) {
         auto* rb = new QRadioButton(this);
@@ -39,12 +36,9 @@ OptionsDialog::OptionsDialog(TextLookup texts, QWidget* parent) : QDialog(parent
     for (QRadioButton* rb : {rb1_, rb2_, rb3_}) group->addButton(rb);
     rb2_->setChecked(true);
 
-    ok_ = new QPushButton(QStringLiteral("OK"), this);
-    ok_->setObjectName(QStringLiteral("OKButton"));
-    ok_->setGeometry(8, 96, 145, 25);
-    cancel_ = new QPushButton(this);
-    cancel_->setObjectName(QStringLiteral("CancelButton"));
-    cancel_->setGeometry(160, 96, 145, 25);
+    ok_ = new FlatButton(QStringLiteral("OKButton"), QStringLiteral("button_ok.png"), {8, 96, 145, 25}, this);
+    ok_->setText(QStringLiteral("OK"));
+    cancel_ = new FlatButton(QStringLiteral("CancelButton"), QStringLiteral("button_cancel.png"), {160, 96, 145, 25}, this);
     connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
 
@@ -57,7 +51,7 @@ OptionsDialog::OptionsDialog(TextLookup texts, QWidget* parent) : QDialog(parent
 
 void OptionsDialog::applyTexts() {
     setWindowTitle(texts_(QStringLiteral("ItemA15")));
-    heading_->setText(texts_(QStringLiteral("ItemE1")));
+    heading_->setCaption(texts_(QStringLiteral("ItemE1")));
     rb1_->setText(texts_(QStringLiteral("ItemE2")));
     rb2_->setText(texts_(QStringLiteral("ItemE3")));
     rb3_->setText(texts_(QStringLiteral("ItemE4")));

@@ -7,11 +7,12 @@
 #include "dialogs/DialogDesktop.h"
 #include "dialogs/OutputPolicy.h"
 
-class QLabel;
 class QPushButton;
 class QRadioButton;
 
 namespace velmora {
+
+class SkinLabel;
 
 // Chooses the output file policy: over the source, a numbered name beside it, or a save
 // dialog.
@@ -32,7 +33,7 @@ public:
 
 private:
     TextLookup texts_;
-    QLabel* heading_;
+    SkinLabel* heading_;
     QRadioButton* rb1_;
     QRadioButton* rb2_;
     QRadioButton* rb3_;

@@ -1,0 +1,21 @@
+#include "dialogs/DialogLook.h"
+
+#include "anim/TiledBackground.h"
+
+namespace velmora {
+
+QPixmap lookPicture(const QString& name) { return QPixmap(QStringLiteral(":/look/") + name); }
+
+void addTiledBackground(QWidget& dialog) {
+    new TiledBackground(dialog, lookPicture(QStringLiteral("tile.bmp")));
+}
+
+EtchedBorder* addEtchedBorder(QWidget& dialog, QRect place, EtchedBorder::Shape shape) {
+    auto* border = new EtchedBorder(shape, &dialog);
+    border->setGeometry(place);
+    border->lower();
+    if (auto* background = dialog.findChild<TiledBackground*>(QString(), Qt::FindDirectChildrenOnly)) background->lower();
+    return border;
+}
+
+}  // namespace velmora

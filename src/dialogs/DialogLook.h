@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QPixmap>
+#include <QRect>
+#include <QString>
+
+#include "anim/EtchedBorder.h"
+
+class QWidget;
+
+namespace velmora {
+
+// The look every dialog shares.
+
+// A picture of the look, built into the program as :/look/<name> ("tile.bmp",
+// "button_ok.png" ...).
+QPixmap lookPicture(const QString& name);
+
+// The 100 x 100 tile repeated over the dialog's whole client area, beneath every control.
+void addTiledBackground(QWidget& dialog);
+
+// An etched frame round a group of controls (Box) or a line above one (Separator), just above
+// the background.
+EtchedBorder* addEtchedBorder(QWidget& dialog, QRect place, EtchedBorder::Shape shape = EtchedBorder::Shape::Box);
+
+}  // namespace velmora
