@@ -2,10 +2,10 @@
 
 #include <QApplication>
 #include <QClipboard>
-#include <QDesktopServices>
 #include <QFileDialog>
 #include <QMessageBox>
-#include <QUrl>
+
+#include "dialogs/HelpViewer.h"
 
 namespace velmora {
 
@@ -58,10 +58,16 @@ void QtDesktop::setClipboardText(const QString& text) { QGuiApplication::clipboa
 
 void QtDesktop::beep() { QApplication::beep(); }
 
+QtDesktop::~QtDesktop() { delete viewer_; }
+
+// The viewer stands over the modal dialog that asked for help, if any, so that dialog does
+// not block it; otherwise over the main window.
 void QtDesktop::openHelp(const QString& topic) {
-    QUrl url = QUrl::fromLocalFile(helpFile_);
-    url.setFragment(topic);
-    QDesktopServices::openUrl(url);
+    QWidget* owner = QApplication::activeModalWidget();
+    if (!owner) owner = parent_;
+    if (!viewer_) viewer_ = new HelpViewer(owner);
+    else if (viewer_->parentWidget() != owner) viewer_->setParent(owner, viewer_->windowFlags());
+    viewer_->showTopic(helpFile_, topic);
 }
 
 }  // namespace velmora

@@ -7,9 +7,16 @@
 
 namespace velmora {
 
+class HelpViewer;
+
 // The real desktop: Qt message boxes, file dialogs, the beep and the help viewer.
 class QtDesktop : public Desktop {
 public:
+    QtDesktop() = default;
+    QtDesktop(const QtDesktop&) = delete;
+    QtDesktop& operator=(const QtDesktop&) = delete;
+    ~QtDesktop() override;
+
     // Dialogs are parented to the given window so they stay above it.
     void setParentWindow(QWidget* window) { parent_ = window; }
     void setHelpFile(const QString& path) { helpFile_ = path; }
@@ -28,6 +35,8 @@ public:
 private:
     QPointer<QWidget> parent_;
     QString helpFile_;
+    // Made at the first help; owned by the window it stands over, or by this desktop.
+    QPointer<HelpViewer> viewer_;
 };
 
 }  // namespace velmora

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QTextBrowser>
+
+namespace velmora {
+
+// The help window: the help file (HTML with named anchors as topics) shown at a topic. A
+// file that cannot be read, or a topic it lacks, is said on the viewer's own page; nothing
+// else is disturbed.
+class HelpViewer : public QTextBrowser {
+    Q_OBJECT
+
+public:
+    explicit HelpViewer(QWidget* parent = nullptr);
+
+    // Loads the help file afresh and scrolls to the topic's anchor.
+    void showTopic(const QString& helpFile, const QString& topic);
+
+    static bool hasAnchor(const QTextDocument& document, const QString& name);
+};
+
+}  // namespace velmora
