@@ -6,6 +6,8 @@
 
 #include "dialogs/DialogDesktop.h"
 
+class QDialog;
+
 namespace velmora {
 
 // Everything the program shows to the user or asks of the desktop goes through here, so
@@ -20,6 +22,9 @@ public:
     virtual std::optional<QString> chooseOpenPicture() = 0;
     // The save dialog for the changed picture; adds ".bmp" to a name without extension.
     virtual std::optional<QString> chooseSavePicture() = 0;
+    // Runs, modally, a dialog the program opens by itself rather than at a command (the
+    // first-run tips at start); its result code.
+    virtual int runModal(QDialog& dialog) = 0;
 };
 
 // The text the error box shows: a "." is appended when the last character sorts above "."

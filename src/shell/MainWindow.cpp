@@ -11,7 +11,9 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include "dialogs/AboutDialog.h"
 #include "dialogs/ExtractDialog.h"
+#include "dialogs/FirstOpenDialog.h"
 #include "dialogs/HideDialog.h"
 #include "dialogs/TextRows.h"
 #include "shell/Desktop.h"
@@ -60,6 +62,8 @@ MainWindow::MainWindow(MainController& controller, Desktop& desktop, GifAnimator
                                   [this] { controller_.finishExtract(); }},
                                  this);
     options_ = new OptionsDialog(texts, this);
+    tips_ = new FirstOpenDialog(desktop_, this);
+    about_ = new AboutDialog(desktop_, this);
     connect(hide_, &OperationDialog::working, this, &MainWindow::blockCommands);
     connect(extract_, &OperationDialog::working, this, &MainWindow::blockCommands);
     controller_.setRewrap(textBoxRewrap(font()));
@@ -98,6 +102,8 @@ void MainWindow::applyTexts() {
     hide_->applyTexts();
     extract_->applyTexts();
     options_->applyTexts();
+    tips_->setTexts(texts.text(QStringLiteral("ItemA71")), texts.text(QStringLiteral("ItemA7")),
+                    texts.text(QStringLiteral("ItemA72")), texts.tipsHelpCaption());
     setToolTip(QString());
 }
 
@@ -121,6 +127,10 @@ void MainWindow::showEvent(QShowEvent* event) {
     if (shown_) return;
     shown_ = true;
     controller_.start();
+    if (controller_.settings().firstOpen) {
+        desktop_.runModal(*tips_);
+        if (tips_->turnedOff()) controller_.setFirstOpen(false);
+    }
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
@@ -168,7 +178,7 @@ void MainWindow::extractCommand() { extract_->run(*this); }
 void MainWindow::helpCommand() { desktop_.openHelp(QStringLiteral("ID_01")); }
 void MainWindow::minimizeCommand() { showMinimized(); }
 void MainWindow::exitCommand() { close(); }
-void MainWindow::aboutCommand() { desktop_.showMessage(QStringLiteral("Velmora v1.1")); }
+void MainWindow::aboutCommand() { about_->exec(); }
 
 void MainWindow::optionsCommand() {
     if (const auto k = options_->choosePolicy(controller_.settings().outputPolicy, *this))

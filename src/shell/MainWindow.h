@@ -8,9 +8,11 @@ class QMenu;
 
 namespace velmora {
 
+class AboutDialog;
 class Desktop;
-class GifAnimator;
 class ExtractDialog;
+class FirstOpenDialog;
+class GifAnimator;
 class HideDialog;
 class MainController;
 class OptionsDialog;
@@ -30,11 +32,14 @@ public:
     HideDialog* hideDialog() const { return hide_; }
     ExtractDialog* extractDialog() const { return extract_; }
     OptionsDialog* optionsDialog() const { return options_; }
+    FirstOpenDialog* firstOpenDialog() const { return tips_; }
+    AboutDialog* aboutDialog() const { return about_; }
     static QRect drumArea() { return {41, 120, 111, 111}; }
 
     void optionsCommand();
     void hideCommand();
     void extractCommand();
+    void aboutCommand();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -55,7 +60,6 @@ private:
     void openCommand();
     void closeCommand();
     void helpCommand();
-    void aboutCommand();
     void minimizeCommand();
     void exitCommand();
 
@@ -67,6 +71,8 @@ private:
     HideDialog* hide_;
     ExtractDialog* extract_;
     OptionsDialog* options_;
+    FirstOpenDialog* tips_;
+    AboutDialog* about_;
     bool shown_ = false;
     bool blocked_ = false;
 };

@@ -60,6 +60,8 @@ void QtDesktop::beep() { QApplication::beep(); }
 
 QtDesktop::~QtDesktop() { delete viewer_; }
 
+int QtDesktop::runModal(QDialog& dialog) { return dialog.exec(); }
+
 // The viewer stands over the modal dialog that asked for help, if any, so that dialog does
 // not block it; otherwise over the main window.
 void QtDesktop::openHelp(const QString& topic) {

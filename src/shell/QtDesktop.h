@@ -25,6 +25,7 @@ public:
     void showError(const QString& text) override;
     std::optional<QString> chooseOpenPicture() override;
     std::optional<QString> chooseSavePicture() override;
+    int runModal(QDialog& dialog) override;
     void beep() override;
     void openHelp(const QString& topic) override;
     std::optional<QString> chooseTextFileToOpen() override;

@@ -63,12 +63,23 @@ constexpr std::array<KeyText, 43> kBuiltIn = {{
 
 }  // namespace
 
-UiTexts::UiTexts() { reset(); }
-
-void UiTexts::reset() {
-    texts_.clear();
+UiTexts::UiTexts() {
     for (const auto& [key, text] : kBuiltIn) texts_.insert(QString::fromLatin1(key), QString::fromLatin1(text));
 }
 
+const QStringList& UiTexts::keys() {
+    static const QStringList all = [] {
+        QStringList list;
+        for (const auto& entry : kBuiltIn) list << QString::fromLatin1(entry.key);
+        return list;
+    }();
+    return all;
+}
+
+QString UiTexts::builtIn(const QString& key) {
+    for (const auto& [k, text] : kBuiltIn)
+        if (key == QLatin1String(k)) return QString::fromLatin1(text);
+    return {};
+}
 
 }  // namespace velmora

@@ -19,8 +19,13 @@ class ControllerFixture : public ::testing::Test {
 protected:
     ControllerFixture() {
         for (const char* gif : {"1.gif", "2.gif", "3.gif", "4.gif"}) writeFile(folder(gif), {'G', 'I', 'F', '8', '9', 'a'});
-        controller = std::make_unique<MainController>(desktop, drum, folder(""), folder("velmora.ini"),
-                                                      [this] { return clock += 10000; });
+        controller = newController();
+    }
+
+    // A controller on the folder, as a new run of the program has.
+    std::unique_ptr<MainController> newController() {
+        return std::make_unique<MainController>(desktop, drum, folder(""), folder("velmora.ini"),
+                                                [this] { return clock += 10000; });
     }
 
     QString folder(const QString& name) const { return QString::fromStdString(dir.path(name.toStdString())); }

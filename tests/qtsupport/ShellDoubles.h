@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDialog>
 #include <QFileInfo>
 #include <QStringList>
 
@@ -26,6 +27,10 @@ public:
     std::deque<QString> textSaveAnswers;
     QString clipboard;
     int openDialogs = 0;
+    // The dialogs the program ran by itself, by name; onDialog runs each (none: each is
+    // rejected at once without showing).
+    QStringList dialogs;
+    std::function<int(QDialog&)> onDialog;
 
     std::function<void()> onMessage;  // runs as each message is shown
 
@@ -39,6 +44,10 @@ public:
         return next(openAnswers);
     }
     std::optional<QString> chooseSavePicture() override { return next(saveAnswers); }
+    int runModal(QDialog& dialog) override {
+        dialogs << dialog.objectName();
+        return onDialog ? onDialog(dialog) : QDialog::Rejected;
+    }
     void beep() override { ++beeps; }
     void openHelp(const QString& topic) override { helpTopics << topic; }
     std::optional<QString> chooseTextFileToOpen() override { return next(textOpenAnswers); }

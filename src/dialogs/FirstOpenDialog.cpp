@@ -1,0 +1,67 @@
+#include "dialogs/FirstOpenDialog.h"
+
+#include <QCheckBox>
+#include <QGuiApplication>
+#include <QScreen>
+
+#include "dialogs/DialogLook.h"
+#include "dialogs/FlatButton.h"
+#include "dialogs/HelpKey.h"
+#include "skin/SkinLabel.h"
+#include "widgets/DialogFont.h"
+
+namespace velmora {
+
+namespace {
+
+SkinLabel* raisedLabel(const char* name, QPoint place, QWidget* parent) {
+    auto* label = new SkinLabel(parent);
+    label->setObjectName(QLatin1String(name));
+    label->move(place);
+    label->setStyle(SkinLabel::Style::Raised);
+    return label;
+}
+
+}  // namespace
+
+FirstOpenDialog::FirstOpenDialog(DialogDesktop& desktop, QWidget* parent) : QDialog(parent), desktop_(desktop) {
+    setObjectName(QStringLiteral("FirstOpenForm"));
+    setWindowTitle(QStringLiteral("Velmora"));
+    setWindowFlag(Qt::WindowStaysOnTopHint);
+    setFont(dialogFont());
+    setFixedSize(437, 158);
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect area = screen->geometry();
+        move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
+    }
+
+    addTiledBackground(*this);
+    addEtchedBorder(*this, {8, 8, 417, 81});
+    firstTip_ = raisedLabel("SkinLabel1", {16, 16}, this);
+    secondTip_ = raisedLabel("SkinLabel2", {16, 40}, this);
+    checkBox_ = new QCheckBox(this);
+    checkBox_->setObjectName(QStringLiteral("CheckBox"));
+    checkBox_->setGeometry(120, 64, 201, 17);
+
+    auto* ok = new FlatButton(QStringLiteral("OKButton"), QStringLiteral("button_ok.png"), {8, 96, 201, 25}, this);
+    ok->setText(QStringLiteral("OK"));
+    auto* help =
+        new FlatButton(QStringLiteral("HelpButton"), QStringLiteral("button_help.png"), {216, 96, 207, 25}, this);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    connect(help, &QPushButton::clicked, this, [this] { desktop_.openHelp(QStringLiteral("ID_01")); });
+    addHelpKey(*this, *help);
+}
+
+void FirstOpenDialog::setTexts(const QString& firstTip, const QString& secondTip, const QString& checkBox,
+                               const QString& help) {
+    firstTip_->setCaption(firstTip);
+    secondTip_->setCaption(secondTip);
+    checkBox_->setText(checkBox);
+    button("HelpButton")->setText(help);
+}
+
+bool FirstOpenDialog::turnedOff() const { return result() == QDialog::Accepted && checkBox_->isChecked(); }
+
+QPushButton* FirstOpenDialog::button(const char* name) const { return findChild<QPushButton*>(QLatin1String(name)); }
+
+}  // namespace velmora

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QAction>
+#include <QDir>
+
+#include <memory>
+#include <string>
+
+#include "ControllerFixture.h"
+#include "shell/MainWindow.h"
+
+namespace velmora::test {
+
+// The program started on a folder prepared beforehand (language packs, a settings file), and
+// started again on the same folder, as the next run would be.
+class ProgramFixture : public ControllerFixture {
+protected:
+    void writeText(const QString& name, const std::string& text) const {
+        writeFile(folder(name), Bytes(text.begin(), text.end()));
+    }
+    // Language/<name>.lng with the given lines.
+    void writePack(const QString& name, const std::string& text) const {
+        QDir().mkpath(folder("Language"));
+        writeText("Language/" + name + ".lng", text);
+    }
+    void writeSettings(const std::string& mainLines) const { writeText("velmora.ini", "[Main]\n" + mainLines); }
+
+    // The main window shown: its show step runs.
+    void startProgram() {
+        window = std::make_unique<MainWindow>(*controller, desktop);
+        window->show();
+    }
+    // The window closed (the settings written), then a new run on the same folder.
+    void restartProgram() {
+        window->close();
+        window.reset();
+        controller = newController();
+        startProgram();
+    }
+    QAction* item(const QString& name) const { return window->menuItem(name); }
+
+    std::unique_ptr<MainWindow> window;
+};
+
+}  // namespace velmora::test
