@@ -47,7 +47,10 @@ ExtractDialog::ExtractDialog(DialogDesktop& desktop, TextLookup texts, Operation
 void ExtractDialog::applyTexts() {
     setWindowTitle(texts_(QStringLiteral("ItemA11")));
     label_->setCaption(texts_(QStringLiteral("ItemB3")));
+    // The second phase's "OK" is the phase itself: a language chosen meanwhile keeps it.
+    const bool secondPhase = ok_->text() == kSecondPhase;
     applyButtonTexts({"ItemB7", "ItemB8", "ItemB6", "ItemB4", "ItemB5"});
+    if (secondPhase) ok_->setText(kSecondPhase);
 }
 
 void ExtractDialog::run(const QWidget& mainWindow) {

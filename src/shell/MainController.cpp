@@ -61,6 +61,16 @@ void MainController::rememberStepAndColor(std::int32_t step, ColorValue baseColo
     settings_.baseColor = baseColor;
 }
 
+void MainController::setText(const QString& key, const QString& text) {
+    texts_.set(key, text);
+    emit textsChanged();
+}
+
+void MainController::applyLanguage(UiTexts texts) {
+    texts_ = std::move(texts);
+    emit textsChanged();
+}
+
 void MainController::setMenuLoaded(bool loaded) {
     if (menuLoaded_ == loaded) return;
     menuLoaded_ = loaded;

@@ -66,19 +66,27 @@ public:
     const QString& outputFileName() const { return outputFileName_; }
     const Settings& settings() const { return settings_; }
     const UiTexts& texts() const { return texts_; }
+    // The folder the program reads its fixed files from, ending with "/".
+    const QString& programFolder() const { return programFolder_; }
     // The step and base colour of the hide that is starting, remembered for the next one.
     void rememberStepAndColor(std::int32_t step, ColorValue baseColor);
     void setOutputPolicy(OutputPolicy k) { settings_.outputPolicy = k; }
     // Whether the first-run tips show at the next start.
     void setFirstOpen(bool show) { settings_.firstOpen = show; }
+    // The chosen language pack: "&" followed by the pack's name.
+    void setLang(const QString& lang) { settings_.lang = lang; }
     // One language text, replacing the built-in one.
-    void setText(const QString& key, const QString& text) { texts_.set(key, text); }
+    void setText(const QString& key, const QString& text);
+    // A whole pack's texts at once, every earlier text replaced; the windows follow.
+    void applyLanguage(UiTexts texts);
     // How extracted lines are laid out as display rows; none keeps each line whole.
     void setRewrap(RewrapPiece rewrap) { rewrap_ = std::move(rewrap); }
 
 signals:
     // The menu and the buttons follow: Open in the empty state; Hide, Extract, Close when loaded.
     void loadedChanged(bool loaded);
+    // The language texts changed: every window shows them anew.
+    void textsChanged();
 
 private:
     void setMenuLoaded(bool loaded);

@@ -17,6 +17,7 @@
 #include "dialogs/HideDialog.h"
 #include "dialogs/TextRows.h"
 #include "shell/Desktop.h"
+#include "shell/LanguagePacks.h"
 #include "settings/IniStore.h"
 #include "shell/MainController.h"
 #include "dialogs/OptionsDialog.h"
@@ -42,6 +43,8 @@ MainWindow::MainWindow(MainController& controller, Desktop& desktop, GifAnimator
     QMenu* languages = menu_->addMenu(QString());
     languages->menuAction()->setObjectName(QStringLiteral("Language_Menu"));
     items_.insert(QStringLiteral("Language_Menu"), languages->menuAction());
+    languages_ = new LanguagePacks(controller_, *languages);
+    for (int i = 1; i <= LanguagePacks::kItemCount; ++i) items_.insert(QStringLiteral("Lang%1").arg(i), languages_->item(i));
     addItem(QStringLiteral("Minimize_Menu"), {}, &MainWindow::minimizeCommand);
     addItem(QStringLiteral("Options_Menu"), QKeySequence(Qt::ALT | Qt::Key_O), &MainWindow::optionsCommand);
     addItem(QStringLiteral("Help_Menu"), QKeySequence(Qt::Key_F1), &MainWindow::helpCommand);
@@ -68,6 +71,7 @@ MainWindow::MainWindow(MainController& controller, Desktop& desktop, GifAnimator
     connect(extract_, &OperationDialog::working, this, &MainWindow::blockCommands);
     controller_.setRewrap(textBoxRewrap(font()));
     applyTexts();
+    connect(&controller_, &MainController::textsChanged, this, &MainWindow::applyTexts);
     showLoadedState(false);
     connect(&controller_, &MainController::loadedChanged, this, &MainWindow::showLoadedState);
     if (drum) {
@@ -127,6 +131,8 @@ void MainWindow::showEvent(QShowEvent* event) {
     if (shown_) return;
     shown_ = true;
     controller_.start();
+    languages_->buildLanguageMenu();
+    languages_->loadLanguage();
     if (controller_.settings().firstOpen) {
         desktop_.runModal(*tips_);
         if (tips_->turnedOff()) controller_.setFirstOpen(false);

@@ -14,6 +14,7 @@ class ExtractDialog;
 class FirstOpenDialog;
 class GifAnimator;
 class HideDialog;
+class LanguagePacks;
 class MainController;
 class OptionsDialog;
 
@@ -27,7 +28,7 @@ public:
     MainWindow(MainController& controller, Desktop& desktop, GifAnimator* drum = nullptr, QWidget* parent = nullptr);
 
     QMenu* popupMenu() const { return menu_; }
-    // A menu item by its name, such as "OpenFile_Menu".
+    // A menu item by its name, such as "OpenFile_Menu" or "Lang2".
     QAction* menuItem(const QString& name) const { return items_.value(name); }
     HideDialog* hideDialog() const { return hide_; }
     ExtractDialog* extractDialog() const { return extract_; }
@@ -73,6 +74,7 @@ private:
     OptionsDialog* options_;
     FirstOpenDialog* tips_;
     AboutDialog* about_;
+    LanguagePacks* languages_;
     bool shown_ = false;
     bool blocked_ = false;
 };

@@ -1,0 +1,235 @@
+// Language packs: the scan, the Language submenu, a click, and the texts a pack gives every
+// window, hidden or open.
+#include <QCheckBox>
+#include <QPushButton>
+#include <QTest>
+
+#include <filesystem>
+
+#include "DialogFixture.h"
+#include "ProgramFixture.h"
+#include "ShownTexts.h"
+#include "dialogs/FirstOpenDialog.h"
+#include "shell/LanguagePacks.h"
+#include "skin/SkinLabel.h"
+
+namespace velmora::test {
+namespace {
+
+// A pack giving every key of the table the text key + suffix.
+std::string markedPack(const std::string& suffix) {
+    std::string text = "[Velmora]\r\n";
+    for (const QString& key : UiTexts::keys()) text += key.toStdString() + '=' + key.toStdString() + suffix + "\r\n";
+    return text;
+}
+
+class LanguagePacksTest : public ProgramFixture {
+protected:
+    // The shown language items, in menu order.
+    QStringList offered() const {
+        QStringList names;
+        for (int i = 1; i <= LanguagePacks::kItemCount; ++i)
+            if (QAction* lang = item(QStringLiteral("Lang%1").arg(i)); lang->isVisible()) names << lang->text();
+        return names;
+    }
+    QStringList checked() const {
+        QStringList names;
+        for (int i = 1; i <= LanguagePacks::kItemCount; ++i)
+            if (QAction* lang = item(QStringLiteral("Lang%1").arg(i)); lang->isChecked()) names << lang->text();
+        return names;
+    }
+    QAction* languageItem(const QString& pack) const {
+        for (int i = 1; i <= LanguagePacks::kItemCount; ++i)
+            if (QAction* lang = item(QStringLiteral("Lang%1").arg(i)); lang->isVisible() && lang->text() == pack) return lang;
+        ADD_FAILURE() << "no item " << pack.toStdString();
+        return nullptr;
+    }
+    // Every text the key table names, as the controller holds it, equal to the built-in one.
+    void expectBuiltInTexts(const std::string& why) const {
+        for (const QString& key : UiTexts::keys())
+            EXPECT_EQ(controller->texts().text(key), UiTexts::builtIn(key)) << why << ' ' << key.toStdString();
+    }
+    // The pack names in the order the folder lists its entries.
+    QStringList listingOrder() const {
+        QStringList names;
+        for (const auto& entry : std::filesystem::directory_iterator(folder("Language").toStdString())) {
+            const std::string name = entry.path().filename().string();
+            if (name.ends_with(".lng")) names << QString::fromStdString(name.substr(0, name.size() - 4));
+        }
+        return names;
+    }
+};
+
+TEST_F(LanguagePacksTest, TheScanListsEveryLngEntryInTheFolderListingOrder) {
+    EXPECT_EQ(LanguagePacks::scanLanguages(folder("")), QStringList()) << "no Language folder";
+    QDir().mkpath(folder("Language"));
+    for (const char* name : {"English.lng", "Russian.lng", ".Hidden.lng", "README.md", "x.lngx", "Upper.LNG"})
+        writeText(QStringLiteral("Language/") + name, "[Velmora]\n");
+    QDir().mkpath(folder("Language/Folder.lng"));
+
+    const QStringList names = LanguagePacks::scanLanguages(folder(""));
+    EXPECT_EQ(names, listingOrder());
+    QStringList sorted = names;
+    sorted.sort();
+    EXPECT_EQ(sorted, (QStringList{".Hidden", "English", "Folder", "Russian"}));
+}
+
+TEST_F(LanguagePacksTest, TheMenuOffersEachPackChecksTheChosenOneAndShowsItsPicture) {
+    writePack("English", "[Velmora]\r\nItemA13=Language (EN)\r\n");
+    writePack("Russian", "[Velmora]\r\nItemA13=Yazyk\r\n");
+    writeFile(folder("Language/English.bmp"), buildBmp({.width = 16, .rows = 16}));
+    writeText("Language/Russian.bmp", "not a picture");  // the item keeps its caption
+    writeSettings("Lang=&English\n");
+    startProgram();
+
+    EXPECT_EQ(offered(), listingOrder());
+    EXPECT_EQ(checked(), QStringList{"English"});
+    EXPECT_FALSE(languageItem("English")->icon().isNull());
+    EXPECT_TRUE(languageItem("Russian")->icon().isNull());
+    EXPECT_EQ(item("Language_Menu")->text(), QStringLiteral("Language (EN)"));
+    EXPECT_EQ(desktop.dialogs, QStringList{"FirstOpenForm"}) << "the show step went on to its end";
+}
+
+TEST_F(LanguagePacksTest, AClickMovesTheCheckAppliesThePackAtOnceAndSurvivesARestart) {
+    writePack("English", "[Velmora]\r\nItemA13=Language (EN)\r\n");
+    writePack("Russian", "[Velmora]\r\nItemA13=Yazyk\r\nItemA6=Nevernyi parol\r\n");
+    writeSettings("Lang=&English\n");
+    startProgram();
+
+    languageItem("Russian")->trigger();
+    EXPECT_EQ(checked(), QStringList{"Russian"});
+    EXPECT_EQ(controller->settings().lang, QStringLiteral("&Russian"));
+    EXPECT_EQ(item("Language_Menu")->text(), QStringLiteral("Yazyk"));
+    EXPECT_EQ(controller->texts().text("ItemA6"), QStringLiteral("Nevernyi parol")) << "the next message uses it";
+
+    restartProgram();
+    EXPECT_EQ(checked(), QStringList{"Russian"});
+    EXPECT_EQ(item("Language_Menu")->text(), QStringLiteral("Yazyk"));
+}
+
+TEST_F(LanguagePacksTest, APackWithOneKeyChangesThatTextOnly) {
+    writePack("Solo", "[Velmora]\r\nItemA14=Open picture\r\n");
+    writeSettings("Lang=&Solo\n");
+    startProgram();
+    EXPECT_EQ(item("OpenFile_Menu")->text(), QStringLiteral("Open picture"));
+    controller->setText("ItemA14", UiTexts::builtIn("ItemA14"));
+    expectBuiltInTexts("one key");
+    EXPECT_EQ(window->hideDialog()->windowTitle(), QStringLiteral("Hide information"));
+    EXPECT_EQ(window->firstOpenDialog()->button("HelpButton")->text(), QString()) << "no ItemD7 in the pack";
+}
+
+TEST_F(LanguagePacksTest, LangPicksThePackByAllButItsFirstCharacter) {
+    struct Case {
+        const char* lang;
+        QString languageMenu;
+        QStringList checked;
+    };
+    const std::vector<Case> cases = {
+        {"&English", "Language (EN)", {"English"}},
+        {"&Klingon", "Language", {}},      // no such pack
+        {"English", "Language", {}},       // no marker: Language/nglish.lng is read
+        {"#English", "Language (EN)", {}}, // any marker reads the pack; only "&" checks its item
+    };
+    writePack("English", "[Velmora]\r\nItemA13=Language (EN)\r\n");
+    for (const Case& c : cases) {
+        writeSettings(std::string("Lang=") + c.lang + "\n");
+        controller = newController();
+        startProgram();
+        EXPECT_EQ(item("Language_Menu")->text(), c.languageMenu) << c.lang;
+        EXPECT_EQ(checked(), c.checked) << c.lang;
+        window.reset();
+    }
+}
+
+TEST_F(LanguagePacksTest, SectionAndKeysAreFoundWhateverTheirLetterCase) {
+    writePack("Upper", "[VELMORA]\nITEMA13=Sprache\n");
+    writeSettings("Lang=&Upper\n");
+    startProgram();
+    EXPECT_EQ(item("Language_Menu")->text(), QStringLiteral("Sprache"));
+}
+
+TEST_F(LanguagePacksTest, ALongValueIsCutAfter2047Characters) {
+    writePack("Long", "[Velmora]\nItemA4=" + std::string(3000, 'x') + "\n");
+    writeSettings("Lang=&Long\n");
+    startProgram();
+    EXPECT_EQ(controller->texts().text("ItemA4"), QString(2047, u'x'));
+}
+
+TEST_F(LanguagePacksTest, OnlyTheFirstTwentyPacksAreOfferedYetAnyChosenOneIsRead) {
+    for (int i = 0; i < 25; ++i) {
+        const std::string name = "Pack" + std::to_string(i);
+        writePack(QString::fromStdString(name), "[Velmora]\nItemA13=" + name + "\n");
+    }
+    const QStringList all = listingOrder();
+    writeSettings("Lang=&" + all[22].toStdString() + "\n");
+    startProgram();
+    EXPECT_EQ(offered(), all.mid(0, 20));
+    EXPECT_EQ(checked(), QStringList());
+    EXPECT_EQ(item("Language_Menu")->text(), all[22]);
+}
+
+TEST_F(LanguagePacksTest, TheTipsHelpCaptionComesFromThePackOnly) {
+    startProgram();  // no pack at all
+    EXPECT_EQ(window->firstOpenDialog()->button("HelpButton")->text(), QString());
+    EXPECT_EQ(window->hideDialog()->button("HelpButton")->text(), QStringLiteral("Help"));
+    expectBuiltInTexts("no pack");
+
+    writePack("French", "[Velmora]\nItemD7=Aide\nItemA71=Clic droit\nItemA7=Glissez\nItemA72=Plus jamais\n");
+    writeSettings("Lang=&French\n");
+    window.reset();
+    controller = newController();
+    startProgram();
+    FirstOpenDialog& tips = *window->firstOpenDialog();
+    EXPECT_EQ(tips.button("HelpButton")->text(), QStringLiteral("Aide"));
+    EXPECT_EQ(tips.findChild<SkinLabel*>("SkinLabel1")->caption(), QStringLiteral("Clic droit"));
+    EXPECT_EQ(tips.findChild<SkinLabel*>("SkinLabel2")->caption(), QStringLiteral("Glissez"));
+    EXPECT_EQ(tips.checkBox()->text(), QStringLiteral("Plus jamais"));
+}
+
+TEST_F(LanguagePacksTest, ASwitchWhileTheHideDialogIsOpenLeavesNoTextStale) {
+    writePack("Marked", markedPack("*"));
+    writePack("Partial", "[Velmora]\nItemD1=Only this\n");
+    startProgram();
+    openCarrier("p.bmp");
+    const QStringList fixed = {"OK", "Velmora"};
+    QTimer::singleShot(0, [&] {
+        HideDialog& hide = *window->hideDialog();
+        ASSERT_TRUE(hide.isVisible());
+        languageItem("Marked")->trigger();
+        for (const ShownText& shown : shownTexts(*window))
+            if (!fixed.contains(shown.text)) {
+                EXPECT_TRUE(shown.text.endsWith('*')) << shown.where.toStdString();
+            }
+        EXPECT_EQ(hide.windowTitle(), QStringLiteral("ItemA12*"));
+
+        languageItem("Partial")->trigger();  // a pack that lacks keys: theirs go back to built-in
+        for (const ShownText& shown : shownTexts(*window))
+            EXPECT_FALSE(shown.text.contains('*')) << shown.where.toStdString();
+        EXPECT_EQ(hide.findChild<SkinLabel*>("SkinLabel1")->caption(), QStringLiteral("Only this"));
+        EXPECT_EQ(hide.windowTitle(), QStringLiteral("Hide information"));
+        EXPECT_EQ(hide.button("OKButton")->text(), QStringLiteral("Go!"));
+        hide.button("CancelButton")->click();
+    });
+    window->hideCommand();
+    EXPECT_TRUE(controller->loaded()) << "Cancel";
+}
+
+TEST_F(LanguagePacksTest, TheExtractDialogKeepsItsSecondPhaseThroughASwitch) {
+    writePack("Marked", markedPack("*"));
+    startProgram();
+    openCarrier("p.bmp");
+    QTimer::singleShot(0, [&] {
+        ExtractDialog& extract = *window->extractDialog();
+        QTest::keyClicks(extract.passwordBox(), "wrong");
+        extract.button("OKButton")->click();
+        ASSERT_EQ(extract.button("OKButton")->text(), QStringLiteral("OK"));
+        languageItem("Marked")->trigger();
+        EXPECT_EQ(extract.button("OKButton")->text(), QStringLiteral("OK"));
+        EXPECT_EQ(extract.button("HelpButton")->text(), QStringLiteral("ItemB4*"));
+        extract.button("CancelButton")->click();
+    });
+    window->extractCommand();
+}
+
+}  // namespace
+}  // namespace velmora::test

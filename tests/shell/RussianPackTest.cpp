@@ -1,0 +1,81 @@
+// The shipped Russian pack: it has every key of the table, and after a switch to it no text of
+// the program stays English.
+#include <QFile>
+
+#include "ProgramFixture.h"
+#include "ShownTexts.h"
+#include "dialogs/AboutDialog.h"
+#include "dialogs/HideDialog.h"
+#include "settings/IniStore.h"
+#include "text/CodePageText.h"
+
+namespace velmora::test {
+namespace {
+
+// The pack is written for a Cyrillic desktop: read it as one, whatever this machine's locale.
+class CyrillicDesktop {
+public:
+    CyrillicDesktop() : before_(programCodePage()) { chooseCodePage("windows-1251"); }
+    CyrillicDesktop(const CyrillicDesktop&) = delete;
+    CyrillicDesktop& operator=(const CyrillicDesktop&) = delete;
+    ~CyrillicDesktop() { chooseCodePage(before_); }
+
+private:
+    std::string before_;
+};
+
+bool hasCyrillic(const QString& text) {
+    return std::any_of(text.begin(), text.end(), [](QChar c) { return c.script() == QChar::Script_Cyrillic; });
+}
+
+class RussianPackTest : public ProgramFixture {
+protected:
+    RussianPackTest() {
+        QDir().mkpath(folder("Language"));
+        for (const char* pack : {"English.lng", "Russian.lng"})
+            QFile::copy(QStringLiteral(VELMORA_ASSETS_DIR "/Language/") + pack, folder("Language/") + pack);
+    }
+    CyrillicDesktop cyrillic;
+};
+
+TEST_F(RussianPackTest, HasEveryKeyOfTheTable) {
+    const IniStore pack(folder("Language/Russian.lng").toStdString());
+    for (const QString& key : UiTexts::keys()) {
+        const std::string text = pack.readString("Velmora", key.toStdString(), "");
+        EXPECT_FALSE(text.empty()) << key.toStdString();
+        EXPECT_NE(fromCodePage(text), UiTexts::builtIn(key)) << key.toStdString();
+    }
+}
+
+TEST_F(RussianPackTest, AfterTheSwitchNoTextStaysEnglish) {
+    writeSettings("Lang=&English\n");
+    startProgram();
+    EXPECT_EQ(item("Language_Menu")->text(), QStringLiteral("Language"));
+
+    QAction* russian = nullptr;
+    for (int i = 1; i <= 2; ++i)
+        if (item(QStringLiteral("Lang%1").arg(i))->text() == QStringLiteral("Russian")) russian = item(QStringLiteral("Lang%1").arg(i));
+    ASSERT_NE(russian, nullptr);
+    russian->trigger();
+
+    EXPECT_EQ(item("Language_Menu")->text(), QStringLiteral("Язык"));
+    EXPECT_EQ(window->hideDialog()->windowTitle(), QStringLiteral("Скрыть информацию"));
+    for (const QString& key : UiTexts::keys())
+        EXPECT_NE(controller->texts().text(key), UiTexts::builtIn(key)) << "stored " << key.toStdString();
+    EXPECT_TRUE(hasCyrillic(controller->texts().tipsHelpCaption()));
+
+    const QStringList fixed = {"OK", "Velmora"};
+    const std::vector<ShownText> shown = shownTexts(*window);
+    for (const char* where : {"menu/", "HideForm/", "ExtractForm/", "OptionsForm/", "FirstOpenForm/"}) {
+        const bool looked = std::any_of(shown.begin(), shown.end(), [&](const ShownText& t) { return t.where.startsWith(where); });
+        EXPECT_TRUE(looked) << where;
+    }
+    for (const ShownText& text : shown)
+        if (!fixed.contains(text.text)) {
+            EXPECT_TRUE(hasCyrillic(text.text)) << text.where.toStdString() << ": " << text.text.toStdString();
+        }
+    EXPECT_EQ(window->aboutDialog()->windowTitle(), QStringLiteral("About")) << "no pack changes the About box";
+}
+
+}  // namespace
+}  // namespace velmora::test
