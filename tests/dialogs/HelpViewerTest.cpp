@@ -38,6 +38,16 @@ TEST_F(HelpViewerTest, TheHelpFileHasTheThreeTopicsInOrder) {
     EXPECT_EQ(scrollAt(QStringLiteral("ID_01")), first) << "the file is read afresh each time";
 }
 
+TEST_F(HelpViewerTest, ALinkInsideTheFileMovesToItsTopic) {
+    const int third = scrollAt(QStringLiteral("ID_03"));
+    const QString contents = viewer.toPlainText();
+    scrollAt(QStringLiteral("ID_01"));
+    viewer.setSource(QUrl(QStringLiteral("#ID_03")));  // what a click on such a link does
+    QCoreApplication::processEvents();
+    EXPECT_EQ(viewer.toPlainText(), contents);
+    EXPECT_EQ(viewer.verticalScrollBar()->value(), third);
+}
+
 TEST_F(HelpViewerTest, AMissingFileOrTopicIsSaidOnTheViewersOwnPage) {
     test::TempDir dir;
     const QString missing = QString::fromStdString(dir.path("help_eng.hlp"));
