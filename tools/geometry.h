@@ -40,11 +40,15 @@ double wrap(double angle);
 double sdSegment(V2 p, V2 a, V2 b);
 double sdRoundBox(V2 p, V2 half, double radius);
 double sdPolygon(V2 p, std::span<const V2> v);
-inline double sdCircle(V2 p, V2 centre, double radius) { return length(p - centre) - radius; }
 
 // How much of a sample a shape covers when its edge is softened over `soft` units; with
 // `soft` about half a pixel the supersampling then smooths the rest.
 inline double inside(double distance, double soft = 0.0) {
     if (soft <= 0) return distance < 0 ? 1.0 : 0.0;
     return 1 - smoothstep(-soft, soft, distance);
+}
+
+// A rectangle given by its edges, with rounded corners.
+inline double sdRect(V2 p, double left, double top, double right, double bottom, double radius = 0) {
+    return sdRoundBox(p - V2{(left + right) / 2, (top + bottom) / 2}, {(right - left) / 2, (bottom - top) / 2}, radius);
 }

@@ -24,3 +24,10 @@ Rgb rubber(V2 outward, double t) {
     double folds = 0.03 * std::sin(std::atan2(outward.y, outward.x) * 28);
     return Rgb{0.11, 0.115, 0.13} + Rgb{0.22, 0.22, 0.24} * (std::max(0.0, dot(n, kLamp)) + folds);
 }
+
+Rgb glossy(Rgb base, V3 n, double shine) {
+    const V3 half = normalized({kLamp.x, kLamp.y, kLamp.z + 1});
+    double light = 1 + 0.9 * (dot(n, kLamp) - kLamp.z);
+    double highlight = std::pow(std::max(0.0, dot(n, half)), 60) * shine;
+    return base * light + kWhite * highlight;
+}

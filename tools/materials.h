@@ -19,3 +19,8 @@ Rgb chrome(V3 n);
 
 // Matte rubber only has the lamp's light and a few folds.
 Rgb rubber(V2 outward, double t);
+
+// Glossy enamel or plastic of the given colour: a face turned straight at the viewer shows
+// exactly that colour, faces turned towards the lamp are lighter, and a tight highlight sits
+// where the lamp is mirrored. `shine` scales the highlight.
+Rgb glossy(Rgb base, V3 n, double shine = 1);
