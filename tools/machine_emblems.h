@@ -6,3 +6,7 @@
 
 // 49 x 48, the drum seen through a single chrome ring, on a transparent background.
 Picture drawEmblem();
+
+// The program's icon, square, on a transparent background: the machine front on, with its
+// knobs and the laundry behind the glass. Details thin out at small sizes.
+CoverPicture drawProgramIcon(int size);
