@@ -9,17 +9,28 @@ namespace velmora {
 
 namespace {
 
-// The inverse of the backdrop, sized to the area; an unknown backdrop counts as white.
-QImage inkFor(const QImage& backdrop, QSize size) {
-    QImage ink;
+constexpr QImage::Format kFormat = QImage::Format_ARGB32_Premultiplied;
+
+// The screen's own pixels where known, see-through otherwise.
+QImage unlitPixels(const QImage& backdrop, QSize size) {
     if (backdrop.isNull()) {
-        ink = QImage(size, QImage::Format_RGB32);
-        ink.fill(Qt::white);
-    } else {
-        ink = backdrop.scaled(size).convertToFormat(QImage::Format_RGB32);
+        QImage clear(size, kFormat);
+        clear.fill(Qt::transparent);
+        return clear;
     }
-    ink.invertPixels();
-    return ink;
+    return backdrop.scaled(size).convertToFormat(kFormat);
+}
+
+// The inverse of the screen's pixels where known, black otherwise.
+QImage litPixels(const QImage& backdrop, QSize size) {
+    QImage lit(size, kFormat);
+    if (backdrop.isNull()) {
+        lit.fill(Qt::black);
+        return lit;
+    }
+    lit = backdrop.scaled(size).convertToFormat(QImage::Format_RGB32);
+    lit.invertPixels();
+    return lit.convertToFormat(kFormat);
 }
 
 }  // namespace
@@ -28,7 +39,8 @@ EffectOverlay::EffectOverlay(const QRect& area, const QImage& backdrop, std::chr
     : QWidget(nullptr, Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::WindowTransparentForInput |
                            Qt::WindowDoesNotAcceptFocus | Qt::X11BypassWindowManagerHint),
       canvas_(area),
-      ink_(inkFor(backdrop, area.size())),
+      unlit_(unlitPixels(backdrop, area.size())),
+      lit_(litPixels(backdrop, area.size())),
       pause_(pause) {
     setAttribute(Qt::WA_TranslucentBackground);
     setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -39,13 +51,6 @@ EffectOverlay::EffectOverlay(const QRect& area, const QImage& backdrop, std::chr
 void EffectOverlay::invert(const Outline& outline) {
     const QRect changed = canvas_.invert(outline);
     if (changed.isEmpty()) return;
-    const QRegion lit = canvas_.litRegion();
-    // An empty mask would mean no mask at all, showing the whole window: hide instead.
-    if (lit.isEmpty()) {
-        hide();
-        return;
-    }
-    setMask(lit);
     update(changed.translated(-canvas_.area().topLeft()));
     if (!isVisible()) show();
 }
@@ -57,15 +62,13 @@ void EffectOverlay::pause() {
 void EffectOverlay::paintEvent(QPaintEvent* event) {
     const QRect dirty = event->rect() & rect();
     if (dirty.isEmpty()) return;
-    QImage part(dirty.size(), QImage::Format_ARGB32_Premultiplied);
-    part.fill(Qt::transparent);
-    const QPoint origin = canvas_.area().topLeft() + dirty.topLeft();
+    QImage part(dirty.size(), kFormat);
     for (int y = 0; y < dirty.height(); ++y) {
-        const auto* ink = reinterpret_cast<const QRgb*>(ink_.constScanLine(dirty.y() + y)) + dirty.x();
+        const std::uint8_t* on = canvas_.litRow(dirty.y() + y) + dirty.x();
+        const auto* lit = reinterpret_cast<const QRgb*>(lit_.constScanLine(dirty.y() + y)) + dirty.x();
+        const auto* unlit = reinterpret_cast<const QRgb*>(unlit_.constScanLine(dirty.y() + y)) + dirty.x();
         auto* out = reinterpret_cast<QRgb*>(part.scanLine(y));
-        for (int x = 0; x < dirty.width(); ++x) {
-            if (canvas_.lit(origin + QPoint(x, y))) out[x] = ink[x];
-        }
+        for (int x = 0; x < dirty.width(); ++x) out[x] = on[x] ? lit[x] : unlit[x];
     }
     QPainter painter(this);
     painter.setCompositionMode(QPainter::CompositionMode_Source);
