@@ -18,19 +18,19 @@ QImage unlitPixels(const QImage& backdrop, QSize size) {
         clear.fill(Qt::transparent);
         return clear;
     }
-    return backdrop.scaled(size).convertToFormat(kFormat);
+    return backdrop.convertToFormat(kFormat);
 }
 
 // The inverse of the screen's pixels where known, black otherwise.
 QImage litPixels(const QImage& backdrop, QSize size) {
-    QImage lit(size, kFormat);
     if (backdrop.isNull()) {
-        lit.fill(Qt::black);
-        return lit;
+        QImage black(size, kFormat);
+        black.fill(Qt::black);
+        return black;
     }
-    lit = backdrop.scaled(size).convertToFormat(QImage::Format_RGB32);
-    lit.invertPixels();
-    return lit.convertToFormat(kFormat);
+    QImage inverse = backdrop.convertToFormat(QImage::Format_RGB32);
+    inverse.invertPixels();
+    return inverse.convertToFormat(kFormat);
 }
 
 }  // namespace
@@ -39,9 +39,12 @@ EffectOverlay::EffectOverlay(const QRect& area, const QImage& backdrop, std::chr
     : QWidget(nullptr, Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::WindowTransparentForInput |
                            Qt::WindowDoesNotAcceptFocus | Qt::X11BypassWindowManagerHint),
       canvas_(area),
-      unlit_(unlitPixels(backdrop, area.size())),
-      lit_(litPixels(backdrop, area.size())),
       pause_(pause) {
+    // A view of the screen counts only at one image pixel per overlay pixel: a high-density
+    // screen gives more, and a blurred copy would show, so it goes the see-through way.
+    const QImage screen = backdrop.size() == area.size() ? backdrop : QImage();
+    unlit_ = unlitPixels(screen, area.size());
+    lit_ = litPixels(screen, area.size());
     setAttribute(Qt::WA_TranslucentBackground);
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setAttribute(Qt::WA_ShowWithoutActivating);

@@ -17,13 +17,14 @@ namespace velmora {
 //
 // The window is a full copy of what lies beneath rather than a see-through window shaped to the
 // lit pixels: a shape of thousands of one-pixel runs, changed at every drawing call, made a play
-// take seconds on X servers. Where the screen cannot be read (no backdrop), the unlit pixels are
-// see-through instead and the lines are black, which a compositing desktop shows correctly.
+// take seconds on X servers. Where the screen cannot be read pixel for pixel, the unlit pixels
+// are see-through instead and the lines are black, which a compositing desktop shows correctly.
 class EffectOverlay final : public QWidget, public EffectSurface {
     Q_OBJECT
 
 public:
-    // `area` in screen coordinates; `backdrop` is what the screen shows there (null if unknown).
+    // `area` in screen coordinates; `backdrop` is what the screen shows there, one pixel per
+    // pixel of the area (anything else counts as unknown).
     EffectOverlay(const QRect& area, const QImage& backdrop, std::chrono::milliseconds pause);
 
     // Shows the overlay with the first outline that lights anything.

@@ -30,7 +30,8 @@ std::vector<QPoint> linePixels(QPoint from, QPoint to) {
 }
 
 InvertCanvas::InvertCanvas(const QRect& area)
-    : area_(area), pixels_(static_cast<std::size_t>(area.width()) * static_cast<std::size_t>(area.height()), 0) {}
+    : area_(area.isEmpty() ? QRect() : area),
+      pixels_(static_cast<std::size_t>(area_.width()) * static_cast<std::size_t>(area_.height()), 0) {}
 
 QRect InvertCanvas::invert(const Outline& outline) {
     QRect changed;

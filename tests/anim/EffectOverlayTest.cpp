@@ -55,14 +55,17 @@ TEST(EffectOverlay, DrawingTwiceShowsTheScreenAsItWas) {
     EXPECT_EQ(shown(overlay), backdrop().convertToFormat(QImage::Format_ARGB32));
 }
 
-// Without a view of the screen the lines are black and everything else is see-through.
+// Without a view of the screen, pixel for pixel, the lines are black and everything else is
+// see-through: no backdrop, or one of a high-density screen with two pixels per overlay pixel.
 TEST(EffectOverlay, UnknownScreenGivesBlackLinesOnNothing) {
-    EffectOverlay overlay(kArea, QImage(), 0ms);
-    overlay.invert(kBox);
-    const QImage image = shown(overlay);
-    EXPECT_EQ(image.pixel(5, 2), qRgb(0, 0, 0));
-    EXPECT_EQ(qAlpha(image.pixel(4, 3)), 0);
-    EXPECT_EQ(qAlpha(image.pixel(0, 0)), 0);
+    for (const QImage& screen : {QImage(), backdrop().scaled(kArea.size() * 2)}) {
+        EffectOverlay overlay(kArea, screen, 0ms);
+        overlay.invert(kBox);
+        const QImage image = shown(overlay);
+        EXPECT_EQ(image.pixel(5, 2), qRgb(0, 0, 0));
+        EXPECT_EQ(qAlpha(image.pixel(4, 3)), 0);
+        EXPECT_EQ(qAlpha(image.pixel(0, 0)), 0);
+    }
 }
 
 }  // namespace

@@ -96,5 +96,12 @@ TEST(InvertCanvas, PixelsOutsideTheAreaAreDropped) {
     EXPECT_TRUE(canvas.invert({{{-5, -5}, {-1, -5}, {-1, -1}}}).isEmpty());
 }
 
+TEST(InvertCanvas, EmptyAreaKeepsNothing) {
+    InvertCanvas canvas(QRect(QPoint(5, 5), QPoint(2, 2)));  // right of and above its own start
+    EXPECT_TRUE(canvas.area().isEmpty());
+    EXPECT_TRUE(canvas.invert({kRectangle}).isEmpty());
+    EXPECT_EQ(canvas.litCount(), 0);
+}
+
 }  // namespace
 }  // namespace velmora
