@@ -11,7 +11,7 @@ namespace velmora {
 
 namespace {
 
-// One unit of delay: about what the first busy-wait pause cost per unit on a desktop processor.
+// One unit of delay: the usual 100 pauses 4 ms, so a play of about a hundred pauses takes half a second.
 constexpr std::chrono::microseconds kDelayUnit{40};
 
 int applicationRandom(int n) { return static_cast<int>(QRandomGenerator::global()->bounded(n)); }

@@ -26,7 +26,9 @@ struct EffectPlan {
 // rectangle before the window appears, shrinking back into the centre after it has gone. The
 // outlines invert what they cross and every one is drawn twice, so the screen ends as it began.
 // An animation runs to its end before the call returns; the pauses between its drawing calls
-// let timers and repaints run but hold the user's input back until the end.
+// let timers and repaints run but hold the user's input back until the end. Timers therefore
+// fire while a dialog's show plays: one that closes the dialog must wait until exec() has made
+// it the modal window (QApplication::activeModalWidget()).
 //
 // For a dialog shown modally: effect.playShow(rect), then dialog.exec(); once it has closed,
 // effect.playHide(rect). WindowEffectHook does both by itself.

@@ -9,17 +9,28 @@ namespace velmora {
 
 namespace {
 
-// The inverse of the backdrop, sized to the area; an unknown backdrop counts as white.
-QImage inkFor(const QImage& backdrop, QSize size) {
-    QImage ink;
+constexpr QImage::Format kFormat = QImage::Format_ARGB32_Premultiplied;
+
+// The screen's own pixels where known, see-through otherwise.
+QImage unlitPixels(const QImage& backdrop, QSize size) {
     if (backdrop.isNull()) {
-        ink = QImage(size, QImage::Format_RGB32);
-        ink.fill(Qt::white);
-    } else {
-        ink = backdrop.scaled(size).convertToFormat(QImage::Format_RGB32);
+        QImage clear(size, kFormat);
+        clear.fill(Qt::transparent);
+        return clear;
     }
-    ink.invertPixels();
-    return ink;
+    return backdrop.convertToFormat(kFormat);
+}
+
+// The inverse of the screen's pixels where known, black otherwise.
+QImage litPixels(const QImage& backdrop, QSize size) {
+    if (backdrop.isNull()) {
+        QImage black(size, kFormat);
+        black.fill(Qt::black);
+        return black;
+    }
+    QImage inverse = backdrop.convertToFormat(QImage::Format_RGB32);
+    inverse.invertPixels();
+    return inverse.convertToFormat(kFormat);
 }
 
 }  // namespace
@@ -28,8 +39,12 @@ EffectOverlay::EffectOverlay(const QRect& area, const QImage& backdrop, std::chr
     : QWidget(nullptr, Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::WindowTransparentForInput |
                            Qt::WindowDoesNotAcceptFocus | Qt::X11BypassWindowManagerHint),
       canvas_(area),
-      ink_(inkFor(backdrop, area.size())),
       pause_(pause) {
+    // A view of the screen counts only at one image pixel per overlay pixel: a high-density
+    // screen gives more, and a blurred copy would show, so it goes the see-through way.
+    const QImage screen = backdrop.size() == area.size() ? backdrop : QImage();
+    unlit_ = unlitPixels(screen, area.size());
+    lit_ = litPixels(screen, area.size());
     setAttribute(Qt::WA_TranslucentBackground);
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setAttribute(Qt::WA_ShowWithoutActivating);
@@ -39,13 +54,6 @@ EffectOverlay::EffectOverlay(const QRect& area, const QImage& backdrop, std::chr
 void EffectOverlay::invert(const Outline& outline) {
     const QRect changed = canvas_.invert(outline);
     if (changed.isEmpty()) return;
-    const QRegion lit = canvas_.litRegion();
-    // An empty mask would mean no mask at all, showing the whole window: hide instead.
-    if (lit.isEmpty()) {
-        hide();
-        return;
-    }
-    setMask(lit);
     update(changed.translated(-canvas_.area().topLeft()));
     if (!isVisible()) show();
 }
@@ -57,15 +65,13 @@ void EffectOverlay::pause() {
 void EffectOverlay::paintEvent(QPaintEvent* event) {
     const QRect dirty = event->rect() & rect();
     if (dirty.isEmpty()) return;
-    QImage part(dirty.size(), QImage::Format_ARGB32_Premultiplied);
-    part.fill(Qt::transparent);
-    const QPoint origin = canvas_.area().topLeft() + dirty.topLeft();
+    QImage part(dirty.size(), kFormat);
     for (int y = 0; y < dirty.height(); ++y) {
-        const auto* ink = reinterpret_cast<const QRgb*>(ink_.constScanLine(dirty.y() + y)) + dirty.x();
+        const std::uint8_t* on = canvas_.litRow(dirty.y() + y) + dirty.x();
+        const auto* lit = reinterpret_cast<const QRgb*>(lit_.constScanLine(dirty.y() + y)) + dirty.x();
+        const auto* unlit = reinterpret_cast<const QRgb*>(unlit_.constScanLine(dirty.y() + y)) + dirty.x();
         auto* out = reinterpret_cast<QRgb*>(part.scanLine(y));
-        for (int x = 0; x < dirty.width(); ++x) {
-            if (canvas_.lit(origin + QPoint(x, y))) out[x] = ink[x];
-        }
+        for (int x = 0; x < dirty.width(); ++x) out[x] = on[x] ? lit[x] : unlit[x];
     }
     QPainter painter(this);
     painter.setCompositionMode(QPainter::CompositionMode_Source);

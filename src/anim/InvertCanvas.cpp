@@ -30,7 +30,8 @@ std::vector<QPoint> linePixels(QPoint from, QPoint to) {
 }
 
 InvertCanvas::InvertCanvas(const QRect& area)
-    : area_(area), pixels_(static_cast<std::size_t>(area.width()) * static_cast<std::size_t>(area.height()), 0) {}
+    : area_(area.isEmpty() ? QRect() : area),
+      pixels_(static_cast<std::size_t>(area_.width()) * static_cast<std::size_t>(area_.height()), 0) {}
 
 QRect InvertCanvas::invert(const Outline& outline) {
     QRect changed;
@@ -61,26 +62,8 @@ std::size_t InvertCanvas::indexOf(QPoint screenPixel) const {
            static_cast<std::size_t>(local.x());
 }
 
-QRegion InvertCanvas::litRegion() const {
-    // One rectangle per run of lit pixels in a row; rows top to bottom and runs left to right are
-    // the order QRegion takes without sorting.
-    std::vector<QRect> runs;
-    const int width = area_.width();
-    for (int y = 0; y < area_.height(); ++y) {
-        const std::uint8_t* row = pixels_.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(width);
-        for (int x = 0; x < width;) {
-            if (!row[x]) {
-                ++x;
-                continue;
-            }
-            const int start = x;
-            while (x < width && row[x]) ++x;
-            runs.emplace_back(start, y, x - start, 1);
-        }
-    }
-    QRegion region;
-    region.setRects(runs.data(), static_cast<int>(runs.size()));
-    return region;
+const std::uint8_t* InvertCanvas::litRow(int y) const {
+    return pixels_.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(area_.width());
 }
 
 }  // namespace velmora

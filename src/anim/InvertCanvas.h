@@ -2,7 +2,6 @@
 
 #include <QPoint>
 #include <QRect>
-#include <QRegion>
 
 #include <cstdint>
 #include <vector>
@@ -28,8 +27,8 @@ public:
     const QRect& area() const { return area_; }
     bool lit(QPoint screenPixel) const;
     int litCount() const { return litCount_; }
-    // The lit pixels, relative to the area's top-left corner.
-    QRegion litRegion() const;
+    // Row `y` of the area (0 is its top), one byte per pixel: 1 where lit, 0 elsewhere.
+    const std::uint8_t* litRow(int y) const;
 
 private:
     void toggle(QPoint screenPixel, QRect& changed);

@@ -53,7 +53,6 @@ TEST(InvertCanvas, DrawingTwiceLeavesNothing) {
     EXPECT_GT(canvas.litCount(), 0);
     canvas.invert(crossing);
     EXPECT_EQ(canvas.litCount(), 0);
-    EXPECT_TRUE(canvas.litRegion().isEmpty());
 }
 
 // Where two polygons cross, the pixel is inverted twice and shows nothing, as on the screen.
@@ -67,19 +66,22 @@ TEST(InvertCanvas, CrossingLinesCancelWhereTheyMeet) {
     EXPECT_TRUE(canvas.lit({3, 4}));
 }
 
-TEST(InvertCanvas, RegionHoldsExactlyTheLitPixels) {
+TEST(InvertCanvas, RowsHoldExactlyTheLitPixels) {
     const QRect area(100, 200, 12, 8);
     InvertCanvas canvas(area);
     canvas.invert({{{102, 202}, {108, 202}, {108, 205}, {102, 205}}, {{100, 200}, {111, 207}}});
-    const QRegion region = canvas.litRegion();
     int pixels = 0;
     for (int y = 0; y < area.height(); ++y) {
+        const std::uint8_t* row = canvas.litRow(y);
         for (int x = 0; x < area.width(); ++x) {
-            EXPECT_EQ(region.contains(QPoint(x, y)), canvas.lit(area.topLeft() + QPoint(x, y))) << x << "," << y;
-            pixels += canvas.lit(area.topLeft() + QPoint(x, y)) ? 1 : 0;
+            const bool lit = canvas.lit(area.topLeft() + QPoint(x, y));
+            EXPECT_EQ(row[x], lit ? 1 : 0) << x << "," << y;
+            pixels += lit ? 1 : 0;
         }
     }
     EXPECT_EQ(pixels, canvas.litCount());
+    EXPECT_EQ(canvas.litRow(2)[2], 1);  // the box's top-left corner, (102, 202)
+    EXPECT_EQ(canvas.litRow(3)[4], 0);  // inside the box
 }
 
 // Lines reaching past the area are kept only where they cross it, and still cancel.
@@ -92,6 +94,13 @@ TEST(InvertCanvas, PixelsOutsideTheAreaAreDropped) {
     canvas.invert(wide);
     EXPECT_EQ(canvas.litCount(), 0);
     EXPECT_TRUE(canvas.invert({{{-5, -5}, {-1, -5}, {-1, -1}}}).isEmpty());
+}
+
+TEST(InvertCanvas, EmptyAreaKeepsNothing) {
+    InvertCanvas canvas(QRect(QPoint(5, 5), QPoint(2, 2)));  // right of and above its own start
+    EXPECT_TRUE(canvas.area().isEmpty());
+    EXPECT_TRUE(canvas.invert({kRectangle}).isEmpty());
+    EXPECT_EQ(canvas.litCount(), 0);
 }
 
 }  // namespace

@@ -5,8 +5,11 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QDialog>
 #include <QElapsedTimer>
 #include <QScreen>
+#include <QTimer>
 #include <QWindow>
 
 #include <optional>
@@ -100,6 +103,32 @@ TEST_F(HookFixture, CentresTheWindowBeforePlaying) {
     ASSERT_EQ(plays.size(), 1u);
     EXPECT_EQ(plays[0].position, centred);
     EXPECT_EQ(window.pos(), centred);
+}
+
+// A modal dialog: the show plays inside exec() before the dialog is up, the hide before exec()
+// returns. Whatever closes the dialog waits until it is the modal window, since timers already
+// run during the show's pauses.
+TEST(WindowEffectHook, PlaysAroundAModalDialog) {
+    QDialog dialog;
+    int plays = 0;
+    WindowEffectHook hook(dialog, [&](int) {
+        ++plays;
+        return 0;
+    });
+    hook.setAnimateOnShow(true);
+    hook.setAnimateOnHide(true);
+    hook.effect().setDelay(25);  // 1 ms pauses
+    QTimer closer;
+    int playsWhenModal = -1;
+    QObject::connect(&closer, &QTimer::timeout, [&] {
+        if (QApplication::activeModalWidget() != &dialog) return;
+        playsWhenModal = plays;
+        dialog.accept();
+    });
+    closer.start(5);
+    EXPECT_EQ(dialog.exec(), QDialog::Accepted);
+    EXPECT_EQ(playsWhenModal, 1);
+    EXPECT_EQ(plays, 2);
 }
 
 // A window larger than the screen goes to its top-left corner, not off its edge.
