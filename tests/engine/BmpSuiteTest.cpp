@@ -5,6 +5,7 @@
 // (the sanitizer build runs these too).
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cctype>
 #include <cstdint>
 #include <filesystem>
@@ -278,6 +279,34 @@ TEST_P(BmpSuiteTolerated, ReadsSavesAndReadsBackUnchanged) {
 }
 
 INSTANTIATE_TEST_SUITE_P(BmpSuite, BmpSuiteTolerated, testing::ValuesIn(kTolerated), nameOf<ToleratedCase>);
+
+// Some writers leave the pixel offset at 0; the rows then follow the headers, the masks and
+// the colour table, which pictures of more than 8 bits may carry as well.
+class BmpSuiteOffsetZero : public testing::TestWithParam<const char*> {};
+
+TEST_P(BmpSuiteOffsetZero, ReadsTheRowsThatFollowTheTables) {
+    test::Bytes file = test::readFile(kSuite + GetParam());
+    std::fill_n(file.begin() + 10, 4, 0);  // the file header's pixel offset
+    test::TempDir dir;
+    test::writeFile(dir.path("zero.bmp"), file);
+    CarrierPicture zero;
+    ASSERT_NO_THROW(zero.load(dir.path("zero.bmp")));
+    CarrierPicture stated;
+    stated.load(kSuite + GetParam());
+    ASSERT_EQ(zero.width(), stated.width());
+    ASSERT_EQ(zero.height(), stated.height());
+    int differing = 0;
+    for (int y = 0; y < stated.height(); ++y) {
+        for (int x = 0; x < stated.width(); ++x) differing += zero.readPixel(x, y) != stated.readPixel(x, y);
+    }
+    EXPECT_EQ(differing, 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(BmpSuite, BmpSuiteOffsetZero,
+                         testing::Values("g/pal1.bmp", "g/pal4.bmp", "g/pal4rle.bmp", "g/pal8os2.bmp", "g/pal8v5.bmp",
+                                         "g/rgb16.bmp", "g/rgb16-565.bmp", "g/rgb16-565pal.bmp", "g/rgb24.bmp",
+                                         "g/rgb24pal.bmp", "g/rgb32bf.bmp", "q/rgb32h52.bmp"),
+                         [](const testing::TestParamInfo<const char*>& param) { return testNameOf(param.param); });
 
 // A picture copied into the data folder without a case would be checked by nothing.
 TEST(BmpSuite, EveryCopiedPictureHasACase) {
