@@ -103,6 +103,24 @@ TEST(GifDecoder, ReadsScreenAndFramesThroughTheirOwnColourTable) {
     }
 }
 
+// Every row its own colour, so a row stored in one pass and put in another's place shows; the
+// heights cover frames that end in each of the four passes.
+TEST(GifDecoder, InterlacedRowsLandInTheirPlaces) {
+    std::vector<std::uint32_t> table;
+    for (std::uint32_t i = 0; i < 32; ++i) table.push_back(i << 19 | (31 - i) << 3);
+    for (int height = 1; height <= 17; ++height) {
+        SCOPED_TRACE(height);
+        Bytes indices;
+        for (int y = 0; y < height; ++y) indices.insert(indices.end(), 3, static_cast<std::uint8_t>(y));
+        GifRecipe recipe{.width = 3, .height = height, .globalColors = table};
+        recipe.frames = {frameOf(3, height, indices)};
+        recipe.frames[0].interlaced = true;
+        const GifPicture picture = decodeGif(test::buildGif(recipe));
+        ASSERT_EQ(picture.frames.size(), 1u);
+        EXPECT_EQ(picture.frames[0].pixels, opaquePixels(indices, table));
+    }
+}
+
 TEST(GifDecoder, BackgroundColourIsTheGlobalEntryAtTheBackgroundIndex) {
     struct Case {
         std::string name;
