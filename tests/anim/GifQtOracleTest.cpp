@@ -151,6 +151,9 @@ std::vector<OracleCase> cases() {
     table.push_back({"disposal_3_restores_previous",
                      screen(9, 7, {frame(0, 0, 9, 7, 1), frame(2, 1, 4, 4, 3, 1), frame(4, 3, 4, 4, 1, 2),
                                    frame(1, 1, 3, 3, 3, 3), frame(0, 5, 9, 2, 1, 4)})});
+    // A frame restored away hides nothing, even one covering the screen.
+    table.push_back({"disposal_3_full_screen",
+                     screen(7, 5, {frame(0, 0, 7, 5, 1), frame(0, 0, 7, 5, 3, 1), frame(2, 1, 3, 2, 1, 2)})});
     table.push_back({"disposal_3_with_holes",
                      screen(7, 5, {frame(0, 0, 7, 5, 1), withHoles(frame(1, 0, 5, 5, 3, 1), 3),
                                    withHoles(frame(2, 1, 3, 3, 1, 2), 1)})});
