@@ -10,11 +10,14 @@
 #include <filesystem>
 #include <fstream>
 
+#include <jerror.h>
+
 #include "engine/CarrierPicture.h"
 #include "engine/EngineError.h"
 #include "engine/SystemColors.h"
 #include "support/BmpBuilder.h"
 #include "support/Expect.h"
+#include "support/JpegBuilder.h"
 
 namespace velmora {
 namespace {
@@ -195,6 +198,23 @@ TEST_F(CarrierPictureTest, ExtensionAloneChoosesTheKind) {
     EXPECT_EQ(picture.kind(), PictureKind::Bitmap);
     EXPECT_EQ(extensionOf("/a.b/c"), "");
     EXPECT_EQ(extensionOf("/a/c.tar.BMP"), "BMP");
+}
+
+// "jpeg" names the JPEG kind as "jpg" does, in any letter case: a JPEG loads with its size,
+// a bitmap under that name goes to the JPEG reader and fails there.
+TEST_F(CarrierPictureTest, JpegHasTwoExtensions) {
+    for (const char* name : {"x.jpg", "x.JPG", "x.jpeg", "x.JPEG", "x.Jpeg"}) {
+        SCOPED_TRACE(name);
+        test::writeFile(dir.path(name), test::buildJpeg(40, 33));
+        CarrierPicture picture;
+        picture.load(dir.path(name));
+        EXPECT_EQ(picture.kind(), PictureKind::Jpeg);
+        EXPECT_EQ(picture.width(), 40);
+        EXPECT_EQ(picture.height(), 33);
+    }
+    test::writeFile(dir.path("bitmap.jpeg"), test::buildBmp(BmpRecipe{}));
+    CarrierPicture picture;
+    EXPECT_THROW_MESSAGE(picture.load(dir.path("bitmap.jpeg")), EngineError, messages::jpegError(JERR_NO_SOI));
 }
 
 TEST_F(CarrierPictureTest, PixelAccessNeedsABitmap) {
