@@ -58,6 +58,12 @@ void putFrame(GifFileType* gif, const GifFrameRecipe& frame) {
               "extension");
     }
     const ColorMap local = colorMap(frame.localColors);
+    // giflib 5.2 forgets, without freeing it, the copy it keeps of the previous frame's local
+    // table when a frame has none; freeing it here keeps the sanitizer build free of leaks.
+    if (!local && gif->Image.ColorMap != nullptr) {
+        GifFreeMapObject(gif->Image.ColorMap);
+        gif->Image.ColorMap = nullptr;
+    }
     check(EGifPutImageDesc(gif, frame.left, frame.top, frame.width, frame.height, frame.interlaced, local.get()),
           "image descriptor");
     Bytes row(static_cast<std::size_t>(frame.width));
