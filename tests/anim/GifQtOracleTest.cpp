@@ -118,7 +118,9 @@ std::vector<OracleCase> cases() {
     // A two-colour table: the smallest code size.
     table.push_back({"two_colours", [] {
                          GifFrameRecipe f = frame(0, 0, 6, 4, 1);
-                         for (std::size_t i = 0; i < f.indices.size(); ++i) f.indices[i] = (i + i / 6) % 2;
+                         for (std::size_t i = 0; i < f.indices.size(); ++i) {
+                             f.indices[i] = static_cast<std::uint8_t>((i + i / 6) % 2);
+                         }
                          return GifRecipe{.width = 6, .height = 4, .globalColors = {0x000000, 0xFFEE00}, .frames = {f}};
                      }()});
     // Codes grow to 12 bits and the code table fills up and starts again on the way.
