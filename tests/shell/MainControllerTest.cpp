@@ -133,11 +133,11 @@ TEST_F(Hiding, NumberedNamesSkipTakenOnesAndMayHaveNoInfix) {
 TEST_F(Hiding, RefusedHidesWriteNothingAndCloseTheCarrier) {
     struct Case {
         const char* name;
-        BmpSpec spec;
+        BmpRecipe recipe;
         std::int32_t step;
         QString message;
     };
-    BmpSpec grey;
+    BmpRecipe grey;
     grey.bitsPerPixel = 8;
     const std::vector<Case> cases = {
         {"too large at step 500", {}, 500, QString::fromLatin1(messages::kTextTooLarge)},
@@ -147,7 +147,7 @@ TEST_F(Hiding, RefusedHidesWriteNothingAndCloseTheCarrier) {
         SCOPED_TRACE(c.name);
         controller->setOutputPolicy(OutputPolicy::NumberedName);
         controller->rememberStepAndColor(c.step, controller->settings().baseColor);
-        openCarrier("p.bmp", c.spec);
+        openCarrier("p.bmp", c.recipe);
         hide();
         EXPECT_EQ(desktop.messages, QStringList{c.message});
         EXPECT_FALSE(controller->loaded());
@@ -202,7 +202,7 @@ TEST_F(Hiding, ExtractReadsBackAndRemembersStepAndBaseColour) {
 }
 
 TEST_F(Controller, ExtractFromAPictureWithoutAStepClosesIt) {
-    BmpSpec black;
+    BmpRecipe black;
     black.pixelData = Bytes(96 * 32, 0);  // pixel (0, 0) reads 0
     openCarrier("black.bmp", black);
     controller->rememberStepAndColor(controller->settings().step, 5);
