@@ -88,7 +88,7 @@ void ExtractDialog::okClicked() {
 }
 
 void ExtractDialog::saveTextClicked() {
-    if (const auto name = desktop_.chooseTextFileToSave()) writeTextFile(*name, memo_->toPlainText().split(u'\n'));
+    if (const auto name = desktop_.chooseTextFileToSave()) writeTextFile(*name, textLines(*memo_));
 }
 
 void ExtractDialog::copyClicked() {

@@ -79,6 +79,36 @@ TEST_F(ExtractDialogTest, AFirstCaptionOfOkActsAsTheSecondPhase) {
     EXPECT_TRUE(passwordsTried.isEmpty());
 }
 
+TEST_F(ExtractDialogTest, SavesEachLineWholeWithItsCharacters) {
+    struct Case {
+        const char* name;
+        std::optional<std::vector<std::string>> found;
+        std::string file;  // UTF-8 with CR LF
+    };
+    std::string longLine;
+    for (int i = 0; i < 60; ++i) longLine += "word" + std::to_string(i) + " ";
+    const std::vector<Case> cases = {
+        {"nothing extracted: an empty file", std::nullopt, ""},
+        {"a wrapped line stays whole, a non-breaking space stays one",
+         std::vector<std::string>{"a\xA0" "b", longLine},
+         "a\xC2\xA0" "b\r\n" + longLine + "\r\n"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        found = c.found;
+        const QString name = file(std::string("saved") + std::to_string(&c - cases.data()) + ".txt");
+        runDialog([&] {
+            type(dialog.passwordBox(), "pw");
+            press(ok());
+            desktop.textSaveAnswers = {name};
+            press(dialog.button("OpentextButton"));
+            press(dialog.button("CancelButton"));
+        });
+        const Bytes saved = readFile(name.toStdString());
+        EXPECT_EQ(std::string(saved.begin(), saved.end()), c.file);
+    }
+}
+
 TEST_F(ExtractDialogTest, CopiesOnlyTheSelectionAndOpensItsHelp) {
     found = std::vector<std::string>{"first", "second"};
     runDialog([&] {

@@ -4,9 +4,11 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QTextBlock>
 #include <QTextCursor>
 
 #include "DialogTest.h"
+#include "TextWidths.h"
 #include "dialogs/HideDialog.h"
 #include "widgets/NumberBox.h"
 
@@ -89,6 +91,49 @@ TEST_F(HideDialogTest, AWrappedParagraphIsHiddenAsItsRows) {
     std::string joined;
     for (std::size_t i = 0; i + 1 < lines.size(); ++i) joined += lines[i];
     EXPECT_EQ(QString::fromStdString(joined).simplified(), paragraph);
+}
+
+TEST_F(HideDialogTest, HiddenLinesAreTheRowsTheBoxShows) {
+    struct Case {
+        const char* name;
+        QString text;
+        std::vector<std::string> lines;  // in windows-1252
+    };
+    const std::vector<Case> cases = {
+        {"a non-breaking space stays one", QStringLiteral("a\u00A0b"), {"a\xA0" "b"}},
+        {"the row after a final break is no line", QStringLiteral("a\n"), {"a"}},
+        {"an empty line before it is one", QStringLiteral("a\n\n"), {"a", ""}},
+        {"a forced break (Shift+Enter) ends a row", QStringLiteral("one\u2028two\nthree"), {"one", "two", "three"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        hides.clear();
+        fillAndPress("pw", "pw", c.text);
+        ASSERT_EQ(hides.size(), 1u);
+        EXPECT_EQ(hides[0].lines, c.lines);
+    }
+}
+
+TEST_F(HideDialogTest, ARowThatExactlyFitsTheBoxIsHiddenAsOneLine) {
+    QString row;
+    runDialog([&] {
+        QPlainTextEdit& box = *dialog.textBox();
+        row = rowOfWidth(box.font(), rowWidthOf(box));
+        type(dialog.passwordBox(), "pw");
+        type(dialog.confirmBox(), "pw");
+        // The same row with one letter more no longer fits: it breaks before its last word.
+        box.setPlainText(row + "\n" + row + "i");
+        EXPECT_EQ(box.document()->firstBlock().lineCount(), 1) << "the box shows the row on one row";
+        EXPECT_EQ(box.document()->lastBlock().lineCount(), 2);
+        press(dialog.button("OKButton"));
+        if (dialog.isVisible()) press(dialog.button("CancelButton"));
+    });
+    ASSERT_FALSE(row.isEmpty()) << "no row of that width in this font";
+    ASSERT_EQ(hides.size(), 1u);
+    const qsizetype lastWord = row.lastIndexOf(u' ') + 1;
+    const std::vector<std::string> expected = {row.toStdString(), row.left(lastWord).toStdString(),
+                                               (row.mid(lastWord) + "i").toStdString()};
+    EXPECT_EQ(hides[0].lines, expected);
 }
 
 TEST_F(HideDialogTest, EnterMovesThroughThePasswordsWithoutHiding) {
