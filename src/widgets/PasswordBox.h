@@ -2,10 +2,13 @@
 
 #include <QLineEdit>
 
+#include <functional>
+
 namespace velmora {
 
-// A one-line box for a password: at most kMaxPasswordBytes characters, each shown as "*", holding only what
-// the 8-bit code page can store.
-QLineEdit* makePasswordBox(const char* name, QRect place, QWidget* parent);
+// A one-line box for a password: at most kMaxPasswordBytes characters, each shown as "*". It
+// holds only what the 8-bit code page can store: a character it cannot hold is refused with
+// beep(), typed or pasted (a paste holding one is refused whole), so no password turns to "?".
+QLineEdit* makePasswordBox(const char* name, QRect place, std::function<void()> beep, QWidget* parent);
 
 }  // namespace velmora

@@ -1,5 +1,7 @@
 // The extract dialog alone: its two phases told apart by the caption, its messages, and what
 // its save and copy buttons take from the text box.
+#include <QApplication>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 
@@ -107,6 +109,14 @@ TEST_F(ExtractDialogTest, SavesEachLineWholeWithItsCharacters) {
         const Bytes saved = readFile(name.toStdString());
         EXPECT_EQ(std::string(saved.begin(), saved.end()), c.file);
     }
+}
+
+TEST_F(ExtractDialogTest, ThePasswordBoxRefusesWhatTheCodePageCannotStoreWithTheDesktopsBeep) {
+    type(dialog.passwordBox(), "pw");
+    QKeyEvent zhe(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QStringLiteral("\u0416"));
+    QApplication::sendEvent(dialog.passwordBox(), &zhe);
+    EXPECT_EQ(dialog.passwordBox()->text(), QStringLiteral("pw"));
+    EXPECT_EQ(desktop.beeps, 1);
 }
 
 TEST_F(ExtractDialogTest, CopiesOnlyTheSelectionAndOpensItsHelp) {

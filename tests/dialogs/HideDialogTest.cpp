@@ -163,6 +163,16 @@ TEST_F(HideDialogTest, EnterMovesThroughThePasswordsWithoutHiding) {
     EXPECT_EQ(remembered, 0);
 }
 
+TEST_F(HideDialogTest, ThePasswordBoxesRefuseWhatTheCodePageCannotStoreWithTheDesktopsBeep) {
+    for (QLineEdit* box : {dialog.passwordBox(), dialog.confirmBox()}) {
+        type(box, "pw");
+        QKeyEvent han(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QStringLiteral("\u6F22"));
+        QApplication::sendEvent(box, &han);
+        EXPECT_EQ(box->text(), QStringLiteral("pw"));
+    }
+    EXPECT_EQ(desktop.beeps, 2);
+}
+
 TEST_F(HideDialogTest, TheStepBoxTakesNumbersOnlyAndKeepsToItsRange) {
     NumberBox& box = *dialog.stepBox();
     struct Case {
