@@ -61,6 +61,10 @@ TEST_F(PasswordBoxTest, TakesWhatTheCodePageStoresAndRefusesTheRestWithABeep) {
         {"the same from the menu", [this] { pasteFromMenu("\u0416cd"); }, "ab", 1},
         {"a drop", [this] { box->insert("cd\u0416"); }, "ab", 1},
         {"a composed character", [this] { compose("\u6F22"); }, "ab", 1},
+        {"a paste cut to the room left, then refused for what remains",
+         [this] { pasteByKeys(QString(17, u'c') + "\u6F22cc"); }, "ab", 1},
+        {"a paste whose only such character lies beyond the room",
+         [this] { pasteByKeys(QString(18, u'c') + "\u6F22"); }, "ab" + QString(18, u'c'), 0},
         {"a twenty-first character, quietly", [this] { QTest::keyClicks(box.get(), QString(30, u'c')); },
          "ab" + QString(18, u'c'), 0},
     };
