@@ -232,6 +232,16 @@ TEST_F(CarrierPictureTest, PixelAccessNeedsABitmap) {
     EXPECT_THROW_MESSAGE(picture.save(dir.path("x.bmp")), EngineError, messages::kNotABitmap);
 }
 
+TEST_F(CarrierPictureTest, ReleaseEmptiesTheHolder) {
+    CarrierPicture picture = load(depth(24));
+    picture.release();
+    EXPECT_EQ(picture.kind(), PictureKind::None);
+    EXPECT_EQ(picture.width(), 0);
+    EXPECT_EQ(picture.height(), 0);
+    EXPECT_EQ(picture.bitmap(), nullptr);
+    EXPECT_THROW_MESSAGE(picture.readPixel(0, 0), EngineError, messages::kNotABitmap);
+}
+
 TEST_F(CarrierPictureTest, AFailedSaveLeavesTheOldFileAndNoLitter) {
     CarrierPicture picture = load(depth(24));
     const std::string missingFolder = dir.path("no/such/folder/out.bmp");

@@ -1,6 +1,9 @@
 // The main controller: opening, dropping, hiding by each output policy, extracting.
 #include <QSignalSpy>
 
+#include <filesystem>
+#include <functional>
+
 #include "ControllerFixture.h"
 #include "engine/CarrierLayout.h"
 #include "engine/EngineError.h"
@@ -71,6 +74,53 @@ TEST_F(Controller, TheDrumOpensOnlyInTheEmptyStateAndShowsFrameThreeWhenAPlayEnd
     EXPECT_EQ(desktop.openDialogs, 2);
     drum.finishPlay();
     EXPECT_EQ(drum.commands.last(), QStringLiteral("FrameIndex 3"));
+}
+
+// The files of the folder that this process holds open, by their names in /proc/self/fd.
+QStringList openFilesIn(const QString& folder) {
+    QStringList open;
+    std::error_code error;
+    for (const auto& entry : std::filesystem::directory_iterator("/proc/self/fd", error)) {
+        const auto target = QString::fromStdString(std::filesystem::read_symlink(entry.path(), error).string());
+        if (!error && target.startsWith(folder)) open << target;
+    }
+    return open;
+}
+
+TEST_F(Controller, EveryWayBackToTheEmptyStateReleasesThePictureFile) {
+    struct Case {
+        const char* name;
+        std::function<void()> close;
+    };
+    writeFile(folder("text.bmp"), {'h', 'e', 'l', 'l', 'o'});
+    BmpSpec black;
+    black.pixelData = Bytes(96 * 32, 0);  // no step in pixel (0, 0)
+    const std::vector<Case> cases = {
+        {"Close", [&] { controller->closePicture(); }},
+        {"a hide that saved", [&] { controller->hideInfo("pw", {"x"}); }},
+        {"a hide too large", [&] {
+             controller->rememberStepAndColor(500, 0);
+             controller->hideInfo("pw", {"x"});
+             controller->rememberStepAndColor(20, 0);
+         }},
+        {"the end of an extract", [&] { controller->finishExtract(); }},
+        {"an extract that finds no step", [&] {
+             controller->openPicture(picture("black.bmp", black));
+             controller->extractInfo("pw");
+             controller->rememberStepAndColor(20, 0);
+         }},
+        {"a failed open", [&] { controller->openPicture(folder("text.bmp")); }},
+        {"a picture too small", [&] { controller->openPicture(picture("narrow.bmp", {.width = 31, .rows = 200})); }},
+    };
+    controller->setOutputPolicy(OutputPolicy::OverSource);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        openCarrier("p.bmp");
+        ASSERT_FALSE(openFilesIn(folder("")).isEmpty()) << "the check sees the open picture";
+        c.close();
+        EXPECT_FALSE(controller->loaded());
+        EXPECT_EQ(openFilesIn(folder("")), QStringList());
+    }
 }
 
 // Hides "pw" / {"first", "", "second"} and returns what the saved file gives back.
