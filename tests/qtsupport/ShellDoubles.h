@@ -26,6 +26,7 @@ public:
     std::deque<QString> textSaveAnswers;
     QString clipboard;
     int openDialogs = 0;
+    bool systemTray = true;  // whether the desktop offers a tray
 
     std::function<void()> onMessage;  // runs as each message is shown
 
@@ -39,6 +40,7 @@ public:
         return next(openAnswers);
     }
     std::optional<QString> chooseSavePicture() override { return next(saveAnswers); }
+    bool hasSystemTray() override { return systemTray; }
     void beep() override { ++beeps; }
     void openHelp(const QString& topic) override { helpTopics << topic; }
     std::optional<QString> chooseTextFileToOpen() override { return next(textOpenAnswers); }
