@@ -144,6 +144,9 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         desktop_.showError(QString::fromStdString(e.what()));
     }
     event->accept();
+    // The program ends with its main window, also from the tray, where the window is hidden
+    // and closing it would not end the event loop by itself.
+    QCoreApplication::quit();
 }
 
 void MainWindow::contextMenuEvent(QContextMenuEvent* event) {

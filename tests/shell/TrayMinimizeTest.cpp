@@ -104,6 +104,17 @@ TEST_F(TrayMinimizeTest, ExitInTheTrayIsRememberedAndTheNextStartGoesBackThere) 
     EXPECT_NE(settingsText().find("Minimized=0\n"), std::string::npos) << settingsText();
 }
 
+// A hidden window's close would not end the event loop by itself.
+TEST_F(TrayMinimizeTest, ExitFromTheTrayEndsTheProgram) {
+    auto window = startWindow(*controller);
+    QTimer::singleShot(0, [&] {
+        window->minimizeButtonClicked();
+        window->menuItem("Exit_Menu")->trigger();
+    });
+    QTimer::singleShot(5000, [] { QCoreApplication::exit(1); });  // the loop went on
+    EXPECT_EQ(QCoreApplication::exec(), 0);
+}
+
 TEST_F(TrayMinimizeTest, AProgramClosedOnTheScreenStaysThere) {
     auto window = startWindow(*controller, "[Main]\nFirstOpen=0\nMinimized=0\n");
     QTest::qWait(kPastStartTimerMs);
