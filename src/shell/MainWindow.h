@@ -36,14 +36,14 @@ public:
     static QRect drumArea() { return {41, 120, 111, 111}; }
 
     TrayIcon* trayIcon() const { return trayIcon_; }
-    TrayMinimizer* trayMinimizer() const { return trayMinimizer_; }
 
     void optionsCommand();
     void hideCommand();
     void extractCommand();
 
-    // The window's own commands, for its image buttons and the product-name label. A button
-    // runs what its menu item runs, and only while the menu offers that item; else it beeps.
+    // The window's own commands, for its image buttons and the product-name label: Minimize
+    // goes to the tray; Hide and Extract run their menu items while the menu offers them and
+    // beep otherwise; Exit and the label run Exit and About.
     void minimizeButtonClicked();
     void hideButtonClicked();
     void extractButtonClicked();
