@@ -81,6 +81,7 @@ menu_choose() {
   shift 2
   click_window "$window" 3
   wait_until 10 has_other_top_window "$pid" || fail "a right click opened no menu"
+  sleep 0.3  # the menu takes the keyboard just after it appears
   xdotool key --delay 50 "$@"
 }
 
