@@ -8,10 +8,10 @@
 set -euo pipefail
 source "$(dirname "$0")/x11_windows.sh"
 build=$(realpath "${1:?usage: install_test.sh BUILD_FOLDER}")
-export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=0}
 
 work=$(mktemp -d)
 chmod 755 "$work"
+use_leak_rules "$work"
 manifest=$build/install_manifest.txt
 # A real install's manifest (the list the uninstall needs) survives this test's install.
 [[ ! -e $manifest ]] || cp -p "$manifest" "$work/manifest.kept"

@@ -7,10 +7,9 @@
 set -euo pipefail
 source "$(dirname "$0")/x11_windows.sh"
 built=${1:?usage: tray_test.sh PROGRAM_FOLDER}
-# The X libraries keep allocations to the end; leaks are the unit tests' business.
-export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=0}
 
 work=$(mktemp -d)
+use_leak_rules "$work"
 tray_host=
 cleanup() {
   [[ -z $tray_host ]] || kill "$tray_host" 2>/dev/null || true

@@ -1,6 +1,14 @@
 # Sourced by the desktop tests: waiting with a deadline, and the X windows of one program.
 # xdotool gives window ids in decimal, xwininfo in hex; both tools take either.
 
+# use_leak_rules FOLDER: a sanitized program checks for leaks at its end, except in the desktop
+# libraries' own allocations; the rules go into FOLDER, where a program run as nobody reads them.
+use_leak_rules() {
+  cp "$(dirname "${BASH_SOURCE[0]}")/x11_leaks.supp" "$1/"
+  chmod 644 "$1/x11_leaks.supp"
+  export LSAN_OPTIONS=suppressions=$1/x11_leaks.supp
+}
+
 fail() {
   echo "FAIL: $*" >&2
   exit 1
