@@ -25,6 +25,8 @@ public:
     // Runs, modally, a dialog the program opens by itself rather than at a command (the
     // first-run tips at start); its result code.
     virtual int runModal(QDialog& dialog) = 0;
+    // Whether the desktop has a system tray to minimise into.
+    virtual bool hasSystemTray() = 0;
 };
 
 // The text the error box shows: a "." is appended when the last character sorts above "."

@@ -75,6 +75,8 @@ public:
     void setFirstOpen(bool show) { settings_.firstOpen = show; }
     // The chosen language pack: "&" followed by the pack's name.
     void setLang(const QString& lang) { settings_.lang = lang; }
+    // Whether the program sits in the tray, as the next start will find it.
+    void setMinimized(bool inTray) { settings_.minimized = inTray; }
     // One language text, replacing the built-in one.
     void setText(const QString& key, const QString& text);
     // A whole pack's texts at once, every earlier text replaced; the windows follow.

@@ -1,6 +1,7 @@
 #include "shell/MainWindow.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QContextMenuEvent>
 #include <QDragEnterEvent>
@@ -20,6 +21,8 @@
 #include "shell/LanguagePacks.h"
 #include "settings/IniStore.h"
 #include "shell/MainController.h"
+#include "shell/TrayIcon.h"
+#include "shell/TrayMinimizer.h"
 #include "dialogs/OptionsDialog.h"
 #include "anim/GifAnimator.h"
 #include "widgets/DialogFont.h"
@@ -67,6 +70,12 @@ MainWindow::MainWindow(MainController& controller, Desktop& desktop, GifAnimator
     options_ = new OptionsDialog(texts, this);
     tips_ = new FirstOpenDialog(desktop_, this);
     about_ = new AboutDialog(desktop_, this);
+    trayIcon_ = new TrayIcon(this);
+    trayIcon_->setHint(QStringLiteral("Velmora v1.0"));
+    trayIcon_->setIcon(QApplication::windowIcon());
+    trayIcon_->setPopupMenu(menu_);
+    trayMinimizer_ = new TrayMinimizer(*this, *trayIcon_, controller_, desktop_, this);
+    connect(trayIcon_, &TrayIcon::doubleClicked, trayMinimizer_, &TrayMinimizer::restoreFromTray);
     connect(hide_, &OperationDialog::working, this, &MainWindow::blockCommands);
     connect(extract_, &OperationDialog::working, this, &MainWindow::blockCommands);
     controller_.setRewrap(textBoxRewrap(font()));
@@ -151,6 +160,9 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         desktop_.showError(QString::fromStdString(e.what()));
     }
     event->accept();
+    // The program ends with its main window, also from the tray, where the window is hidden
+    // and closing it would not end the event loop by itself.
+    QCoreApplication::quit();
 }
 
 void MainWindow::contextMenuEvent(QContextMenuEvent* event) {
@@ -182,9 +194,26 @@ void MainWindow::closeCommand() { controller_.closePicture(); }
 void MainWindow::hideCommand() { hide_->run(controller_.settings().step, controller_.settings().baseColor, *this); }
 void MainWindow::extractCommand() { extract_->run(*this); }
 void MainWindow::helpCommand() { desktop_.openHelp(QStringLiteral("ID_01")); }
-void MainWindow::minimizeCommand() { showMinimized(); }
+void MainWindow::minimizeCommand() { trayMinimizer_->toggle(); }
 void MainWindow::exitCommand() { close(); }
 void MainWindow::aboutCommand() { about_->exec(); }
+
+void MainWindow::minimizeButtonClicked() { trayMinimizer_->minimizeToTray(); }
+void MainWindow::hideButtonClicked() { runItemOrBeep("HideInfo_Menu"); }
+void MainWindow::extractButtonClicked() { runItemOrBeep("ExtractInfo_Menu"); }
+void MainWindow::exitButtonClicked() { items_.value(QStringLiteral("Exit_Menu"))->trigger(); }
+void MainWindow::productLabelClicked() { items_.value(QStringLiteral("About_Menu"))->trigger(); }
+
+void MainWindow::runItemOrBeep(const char* item) {
+    QAction* action = items_.value(QLatin1String(item));
+    if (action->isVisible()) action->trigger();
+    else desktop_.beep();
+}
+
+void MainWindow::openStartFiles(const QStringList& fileNames) {
+    trayMinimizer_->stayOnScreen();
+    controller_.filesDropped(fileNames);
+}
 
 void MainWindow::optionsCommand() {
     if (const auto k = options_->choosePolicy(controller_.settings().outputPolicy, *this))

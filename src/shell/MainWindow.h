@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QHash>
+#include <QStringList>
 #include <QWidget>
 
 class QAction;
@@ -17,6 +18,8 @@ class HideDialog;
 class LanguagePacks;
 class MainController;
 class OptionsDialog;
+class TrayIcon;
+class TrayMinimizer;
 
 // The borderless, always-on-top main window: its face, the drum, the popup menu on
 // right-click, and the commands behind them.
@@ -37,10 +40,25 @@ public:
     AboutDialog* aboutDialog() const { return about_; }
     static QRect drumArea() { return {41, 120, 111, 111}; }
 
+    TrayIcon* trayIcon() const { return trayIcon_; }
+
     void optionsCommand();
     void hideCommand();
     void extractCommand();
     void aboutCommand();
+
+    // The window's own commands, for its image buttons and the product-name label: Minimize
+    // goes to the tray; Hide and Extract run their menu items while the menu offers them and
+    // beep otherwise; Exit and the label run Exit and About.
+    void minimizeButtonClicked();
+    void hideButtonClicked();
+    void extractButtonClicked();
+    void exitButtonClicked();
+    void productLabelClicked();
+
+    // Files named on the command line (a file manager's "Open with"), opened after the show
+    // step like files dropped on the drum; the window stays on the screen for them.
+    void openStartFiles(const QStringList& fileNames);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -63,6 +81,7 @@ private:
     void helpCommand();
     void minimizeCommand();
     void exitCommand();
+    void runItemOrBeep(const char* item);
 
     MainController& controller_;
     Desktop& desktop_;
@@ -75,6 +94,8 @@ private:
     FirstOpenDialog* tips_;
     AboutDialog* about_;
     LanguagePacks* languages_;
+    TrayIcon* trayIcon_;
+    TrayMinimizer* trayMinimizer_;
     bool shown_ = false;
     bool blocked_ = false;
 };

@@ -9,7 +9,7 @@ namespace velmora {
 
 class HelpViewer;
 
-// The real desktop: Qt message boxes, file dialogs, the beep and the help viewer.
+// The real desktop: Qt message boxes, file dialogs, the beep, the help viewer and the tray.
 class QtDesktop : public Desktop {
 public:
     QtDesktop() = default;
@@ -26,6 +26,7 @@ public:
     std::optional<QString> chooseOpenPicture() override;
     std::optional<QString> chooseSavePicture() override;
     int runModal(QDialog& dialog) override;
+    bool hasSystemTray() override;
     void beep() override;
     void openHelp(const QString& topic) override;
     std::optional<QString> chooseTextFileToOpen() override;

@@ -18,20 +18,10 @@
 #include "dialogs/HideDialog.h"
 #include "dialogs/OptionsDialog.h"
 #include "skin/SkinLabel.h"
+#include "RecordingDialogDesktop.h"
 
 namespace velmora {
 namespace {
-
-class QuietDesktop : public DialogDesktop {
-public:
-    void showMessage(const QString&) override {}
-    void beep() override {}
-    void openHelp(const QString&) override {}
-    std::optional<QString> chooseTextFileToOpen() override { return std::nullopt; }
-    std::optional<QString> chooseTextFileToSave() override { return std::nullopt; }
-    QString clipboardText() override { return {}; }
-    void setClipboardText(const QString&) override {}
-};
 
 struct Look {
     const char* dialog;
@@ -66,7 +56,7 @@ std::vector<Look> looks() {
 }
 
 TEST(DialogLook, EveryDialogWearsTheTiledBackgroundItsFramesAndFlatPictureButtons) {
-    QuietDesktop desktop;
+    test::RecordingDialogDesktop<> desktop;
     const QImage tile = lookPicture(QStringLiteral("tile.bmp")).toImage();
     ASSERT_EQ(tile.size(), QSize(100, 100));
     for (const Look& look : looks()) {
@@ -114,7 +104,7 @@ TEST(DialogLook, TheOptionsHeadingIsASeeThroughLabelAboveTheFrame) {
 }
 
 TEST(DialogLook, PressingAFlatButtonLeavesTheFocusWhereItWas) {
-    QuietDesktop desktop;
+    test::RecordingDialogDesktop<> desktop;
     HideDialog hide(desktop, [](const QString& key) { return key; }, {});
     hide.show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&hide));
