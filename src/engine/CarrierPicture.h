@@ -16,7 +16,8 @@ inline constexpr std::int32_t kMinCarrierSide = 32;
 enum class PictureKind { None, Bitmap, Jpeg, Gif, Icon, Metafile };
 
 // The one picture the program has open. Only a bitmap carries data; the other kinds load
-// just far enough to report their size, and any pixel access on them fails.
+// just far enough to report their size, and any pixel access on them fails. A bitmap keeps its
+// file open to read rows as they are needed, until the next load or release().
 class CarrierPicture {
 public:
     // Chooses the kind from the extension alone and reads the file. The held picture is
@@ -24,6 +25,8 @@ public:
     void load(const std::string& fileName);
     // The same for a file already in memory, of a kind known beforehand.
     void load(PictureKind kind, ByteBuffer file);
+    // Lets go of the picture and its file: the holder is empty, as before the first load.
+    void release();
 
     PictureKind kind() const { return kind_; }
     std::int32_t width() const { return size_.width; }
@@ -40,6 +43,7 @@ public:
 
 private:
     void hold(BmpImage image);
+    void holdSize(PictureKind kind, PictureSize size);
     const BmpImage& requireBitmap() const;
 
     PictureKind kind_ = PictureKind::None;
