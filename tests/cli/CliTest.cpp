@@ -124,10 +124,10 @@ TEST_F(Cli, FailuresGiveTheirMessageAndExitCode) {
         {"colour table", {"hide", dir.path("grey.bmp"), "-o", dir.path("o.bmp"), "--step", "3", "--password-file", pw}, "x",
          std::string("velmora-cli: ") + messages::kMessageNotPreserved + "\n"},
         {"missing picture", {"extract", dir.path("none.bmp"), "--password-file", pw}, "",
-         "velmora-cli: Cannot open file " + dir.path("none.bmp") + "\n"},
+         "velmora-cli: Cannot open file " + dir.path("none.bmp") + "\nvelmora-cli: No such file or directory\n"},
         {"unknown kind", {"info", dir.path("a.png")}, "", "velmora-cli: Unknown picture file extension (.png)\n"},
         {"output folder missing", {"hide", dir.path("pic.bmp"), "-o", dir.path("no/o.bmp"), "--step", "3", "--password-file", pw}, "x",
-         "velmora-cli: Cannot create file " + dir.path("no/o.bmp") + "\n"},
+         "velmora-cli: Cannot create file " + dir.path("no/o.bmp") + "\nvelmora-cli: No such file or directory\n"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
