@@ -1,3 +1,4 @@
+#include <csignal>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -46,6 +47,8 @@ int runCommand(const std::vector<std::string>& args, std::ostream& out) {
 int main(int argc, char** argv) {
     std::ios::sync_with_stdio(false);
     removeTemporaryFilesOnInterrupt();
+    // A file size limit then fails the write ("File too large") instead of killing the program.
+    std::signal(SIGXFSZ, SIG_IGN);
     cli::StandardOutput out;
     const int status = runCommand(std::vector<std::string>(argv, argv + argc), out);
     if (const int error = out.finish(); error != 0) {

@@ -157,6 +157,7 @@ std::size_t firstUnstorable(std::string_view utf8, std::string_view codePage) {
 }
 
 bool isEightBitCodePage(std::string_view name) {
+    if (name.empty()) return false;  // iconv would take it as the locale's own character set
     const iconv_t cd = ::iconv_open("UTF-8", std::string(name).c_str());
     if (cd == reinterpret_cast<iconv_t>(-1)) return false;
     // A byte that starts a longer sequence is "incomplete" on its own; in an 8-bit page every
