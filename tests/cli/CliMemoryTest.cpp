@@ -15,14 +15,13 @@ namespace {
 namespace fs = std::filesystem;
 using test::Bytes;
 
-// 100 MiB for the pictures, plus the 7 MiB of address space velmora-cli takes for itself
-// (measured with prlimit --as on a 64 x 64 picture), rounded up.
-constexpr long kCapBytes = 108L << 20;
-
 std::string memoryCap() {
 #ifdef VELMORA_SANITIZED_BUILD
     return "";  // the sanitizer's own reservations dwarf any cap; the outcomes are still checked
 #else
+    // 100 MiB for the pictures, plus the 7 MiB of address space velmora-cli takes for itself
+    // (measured with prlimit --as on a 64 x 64 picture), rounded up.
+    constexpr long kCapBytes = 108L << 20;
     return "prlimit --as=" + std::to_string(kCapBytes) + " ";
 #endif
 }
