@@ -13,7 +13,7 @@ if [ ! -f "$build/build.ninja" ]; then
   cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 fi
 cmake --build "$build" --target velmora-cli >/dev/null || { echo "bench: the build failed" >&2; exit 1; }
-cli=$PWD/$build/src/cli/velmora-cli
+cli=$(cd "$build" && pwd)/src/cli/velmora-cli
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 

@@ -102,8 +102,17 @@ void keepOwnerAndMode(int fd, const struct stat& old) {
     if (::fchmod(fd, old.st_mode & 07777) != 0) failWrite(errno);  // after fchown, which clears set-id bits
 }
 
-// Some file systems cannot flush a folder; the rename then is as durable as they make it.
-bool folderFlushUnsupported(int error) { return error == EINVAL || error == EOPNOTSUPP || error == EROFS; }
+// A folder may let this user add files without letting them list it (mode -wx); it is then
+// held only as a place to work in, which cannot be flushed.
+int openFolder(const std::string& name) {
+    const int fd = ::open(name.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0 || errno != EACCES) return fd;
+    return ::open(name.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+}
+
+// Some file systems cannot flush a folder, nor can a folder held as a place; the rename is then
+// as durable as the system makes it.
+bool folderFlushUnsupported(int error) { return error == EINVAL || error == EOPNOTSUPP || error == EROFS || error == EBADF; }
 
 }  // namespace
 
@@ -193,7 +202,7 @@ void writeFileAtomically(const std::string& fileName, const std::function<void(O
         const std::string name = target.filename().string();
         if (name.empty() || name == "." || name == "..") failWrite(EISDIR);
         const std::string folderName = target.has_parent_path() ? target.parent_path().string() : ".";
-        const Descriptor folder(::open(folderName.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+        const Descriptor folder(openFolder(folderName));
         if (folder.get() < 0) failWrite(errno);
         const std::optional<struct stat> existing = checkExistingTarget(folder.get(), name);
 

@@ -181,6 +181,13 @@ std::vector<TargetCase> targetCases() {
          },
          ""},
         {"a new name of 250 bytes", [=](const std::string& d) { return d + longName; }, ""},
+        {"a folder this user may add to but not list",
+         [=](const std::string& d) {
+             fs::create_directory(d + "drop");
+             ownedBy(d + "drop", me.uid, me.gid, 0300);
+             return d + "drop/new.bmp";
+         },
+         ""},
     };
 }
 
@@ -219,7 +226,7 @@ TEST_P(SaveTargets, RefusesWhatItMayNotReplaceAndWritesThroughLinks) {
             EXPECT_EQ(snapshot(target), before) << "left exactly as it was";
         }
         EXPECT_EQ(temporaryFilesUnder(folder), std::vector<std::string>{});
-        ::chmod(dir.path("ro").c_str(), 0755);  // so that the folder can be removed by anyone
+        for (const char* folderName : {"ro", "drop"}) ::chmod(dir.path(folderName).c_str(), 0755);  // removable by anyone
     }
 }
 
