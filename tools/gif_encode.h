@@ -1,20 +1,10 @@
 // Turns drawn true-colour pictures into small animated GIFs for the drum window.
 #pragma once
 
-#include <optional>
+#include "render.h"
+
 #include <string>
 #include <vector>
-
-struct Rgb {
-    double r = 0, g = 0, b = 0;
-};
-
-// Pixels without a colour stay transparent, so the machine's skin shows through them.
-struct Picture {
-    int width = 0;
-    int height = 0;
-    std::vector<std::optional<Rgb>> pixels;  // row by row
-};
 
 struct GifFrame {
     Picture picture;
