@@ -77,6 +77,33 @@ TEST_F(MainSkinTest, TheDrumPanelLiesOverTheDrumAndTheButtonsOverTheirCaptions) 
                                                     << above->objectName().toStdString();
 }
 
+TEST_F(MainSkinTest, TheWindowMovesByItsBareSkinOnly) {
+    window.move(300, 200);
+    QWindow* handle = window.windowHandle();
+    // Pressed on a caption, a button or the drum, a drag moves nothing.
+    for (QWidget* control : {static_cast<QWidget*>(skin().extractCaption), static_cast<QWidget*>(skin().minimizeBtn),
+                             static_cast<QWidget*>(skin().drumPanel)}) {
+        const QPoint press = control->geometry().center();
+        QTest::mousePress(handle, Qt::LeftButton, {}, press);
+        QTest::mouseMove(handle, press + QPoint(30, 20));
+        QTest::mouseRelease(handle, Qt::LeftButton, {}, press + QPoint(30, 20));
+        EXPECT_EQ(window.pos(), QPoint(300, 200)) << control->objectName().toStdString();
+    }
+    QTest::mousePress(handle, Qt::LeftButton, {}, {200, 100});
+    QTest::mouseMove(handle, {230, 120});
+    QTest::mouseRelease(handle, Qt::LeftButton, {}, {230, 120});
+    EXPECT_EQ(window.pos(), QPoint(330, 220));
+}
+
+TEST_F(MainSkinTest, TheWindowTakesTheSkinsShapeAndTheMenuItsPictures) {
+    EXPECT_EQ(window.mask(), skin().skin->outline());
+    EXPECT_EQ(window.mask().boundingRect(), QRect(6, 4, 211, 286));
+    for (const char* item : {"OpenFile_Menu", "HideInfo_Menu", "ExtractInfo_Menu", "CloseFile_Menu", "Language_Menu",
+                             "Minimize_Menu", "Options_Menu", "Help_Menu", "About_Menu", "Exit_Menu"})
+        EXPECT_EQ(window.menuItem(QLatin1String(item))->icon().availableSizes(), QList<QSize>{QSize(16, 16)}) << item;
+    EXPECT_TRUE(window.windowIcon().availableSizes().contains(QSize(32, 32)));
+}
+
 TEST_F(MainSkinTest, CaptionsAndHintsComeFromTheLanguageTexts) {
     EXPECT_EQ(skin().productLabel->caption(), QStringLiteral("Velmora"));
     const std::vector<std::pair<SkinLabel*, const char*>> captions = {
