@@ -27,9 +27,9 @@ protected:
             (event->position().toPoint() - pressedAt_).manhattanLength() < QApplication::startDragDistance())
             return;
         auto* drag = new QDrag(this);
-        auto* data = new QMimeData;
-        data->setUrls(files_);
-        drag->setMimeData(data);
+        auto* files = new QMimeData;
+        files->setUrls(files_);
+        drag->setMimeData(files);
         const Qt::DropAction action = drag->exec(Qt::CopyAction | Qt::MoveAction | Qt::LinkAction, Qt::CopyAction);
         const char* name = action == Qt::CopyAction ? "copy"
                            : action == Qt::MoveAction ? "move"
