@@ -16,6 +16,17 @@ bool coversScreen(const GifFrame& frame, const GifPicture& picture) {
     return frame.width == picture.width && frame.height == picture.height;
 }
 
+// Whether a frame covering the screen hides every frame before it: the frame shown is drawn
+// last, so it does when opaque; an earlier one does when opaque and left in place, or when
+// cleared to the fill. An earlier frame restored away (disposal 3, and the reserved 4 to 7,
+// which are never drawn on the way) leaves what lay beneath it.
+bool hidesEarlierFrames(const GifFrame& frame, const GifPicture& picture, bool shown) {
+    if (!coversScreen(frame, picture)) return false;
+    if (shown) return !frame.transparentColor;
+    if (frame.disposal > GifDisposal::RestoreBackground) return false;
+    return !frame.transparentColor || frame.disposal == GifDisposal::RestoreBackground;
+}
+
 }  // namespace
 
 void FrameComposer::reset() {
@@ -60,13 +71,7 @@ void FrameComposer::rebuild(const GifPicture& picture, int k, std::uint32_t wind
     bitmap_.fill(fill_);
 
     int start = k;
-    for (; start > 0; --start) {
-        const GifFrame& frame = picture.frames[start];
-        if (coversScreen(frame, picture) &&
-            (!frame.transparentColor || (frame.disposal == GifDisposal::RestoreBackground && start < k))) {
-            break;
-        }
-    }
+    while (start > 0 && !hidesEarlierFrames(picture.frames[start], picture, start == k)) --start;
     for (int i = start; i < k; ++i) {
         const GifFrame& frame = picture.frames[i];
         if (frame.disposal < GifDisposal::RestoreBackground) {

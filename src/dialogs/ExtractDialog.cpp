@@ -27,7 +27,7 @@ ExtractDialog::ExtractDialog(DialogDesktop& desktop, TextLookup texts, Operation
     label_ = new SkinLabel(this);
     label_->setObjectName(QStringLiteral("SkinLabel1"));
     label_->move(168, 16);
-    pwdEdit_ = makePasswordBox("PwdEdit", {120, 32, 177, 21}, this);
+    pwdEdit_ = makePasswordBox("PwdEdit", {120, 32, 177, 21}, beeper(), this);
     pwdEdit_->installEventFilter(this);
     memo_ = new QPlainTextEdit(this);
     memo_->setObjectName(QStringLiteral("Memo"));
@@ -88,7 +88,7 @@ void ExtractDialog::okClicked() {
 }
 
 void ExtractDialog::saveTextClicked() {
-    if (const auto name = desktop_.chooseTextFileToSave()) writeTextFile(*name, memo_->toPlainText().split(u'\n'));
+    if (const auto name = desktop_.chooseTextFileToSave()) writeTextFile(*name, textLines(*memo_));
 }
 
 void ExtractDialog::copyClicked() {

@@ -34,8 +34,8 @@ HideDialog::HideDialog(DialogDesktop& desktop, TextLookup texts, Operation opera
         labels_[i]->setObjectName(QLatin1String(labels[i].first));
         labels_[i]->move(labels[i].second);
     }
-    pwdEdit1_ = makePasswordBox("PwdEdit1", {24, 32, 177, 21}, this);
-    pwdEdit2_ = makePasswordBox("PwdEdit2", {24, 80, 177, 21}, this);
+    pwdEdit1_ = makePasswordBox("PwdEdit1", {24, 32, 177, 21}, beeper(), this);
+    pwdEdit2_ = makePasswordBox("PwdEdit2", {24, 80, 177, 21}, beeper(), this);
     memo_ = new CodePageTextEdit(this);
     memo_->setObjectName(QStringLiteral("Memo"));
     memo_->setGeometry(16, 120, 377, 193);
@@ -43,7 +43,7 @@ HideDialog::HideDialog(DialogDesktop& desktop, TextLookup texts, Operation opera
     colorCombo_ = new ColorCombo(this);
     colorCombo_->setObjectName(QStringLiteral("ColorCombo"));
     colorCombo_->setGeometry(216, 80, 177, 21);
-    spinEdit_ = new NumberBox(kMinStep, kMaxStep, [this] { desktop_.beep(); }, this);
+    spinEdit_ = new NumberBox(kMinStep, kMaxStep, beeper(), this);
     spinEdit_->setObjectName(QStringLiteral("SpinEdit"));
     spinEdit_->setGeometry(216, 32, 177, 22);
     setTabOrder(pwdEdit1_, pwdEdit2_);

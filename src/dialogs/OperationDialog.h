@@ -35,6 +35,10 @@ protected:
     // The captions of the button row, by language key, in the row's order.
     void applyButtonTexts(const std::array<const char*, 5>& keys);
     void addFrameLine(QRect place);
+    // The desktop's beep, for the controls that refuse a key.
+    std::function<void()> beeper() {
+        return [this] { desktop_.beep(); };
+    }
     // Runs an operation with the dialog hidden, so the drum shows through. An error ends the
     // dialog on its way to the error box, so it never stays hidden and modal.
     void runHidden(const std::function<void()>& operation);

@@ -126,9 +126,12 @@ PixelLayout readHeaders(std::span<const std::uint8_t> front, std::uint64_t fileS
     in.seek(tableStart);
     readColorTable(in, h, image);
 
-    // Some writers leave the pixel offset at 0; the rows then follow the colour table.
+    // Some writers leave the pixel offset at 0; the rows then follow the colour table, which a
+    // picture of more than 8 bits carries too when its colour count says so (the pixels do
+    // not use it).
+    const std::uint64_t unusedTable = h.bits > 8 ? std::uint64_t{h.colorsUsed} * 4 : 0;
     PixelLayout layout;
-    layout.start = h.pixelOffset == 0 ? in.position() : h.pixelOffset;
+    layout.start = h.pixelOffset == 0 ? in.position() + unusedTable : h.pixelOffset;
     if (layout.start < headersEnd) invalid();
     if (layout.start > fileSize) throw EngineError(messages::kStreamReadError);
     const std::uint64_t available = fileSize - layout.start;

@@ -37,6 +37,12 @@ void CarrierPicture::load(const std::string& fileName) {
     hold(readBmpFile(fileName));
 }
 
+void CarrierPicture::release() {
+    kind_ = PictureKind::None;
+    size_ = {};
+    bitmap_.reset();
+}
+
 void CarrierPicture::hold(BmpImage image) {
     size_ = {image.width, image.rowCount()};
     bitmap_ = std::move(image);

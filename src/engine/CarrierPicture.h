@@ -24,6 +24,8 @@ public:
     void load(const std::string& fileName);
     // The same for a file already in memory, of a kind known beforehand.
     void load(PictureKind kind, ByteBuffer file);
+    // Lets go of the picture and its file: the holder is empty, as before the first load.
+    void release();
 
     PictureKind kind() const { return kind_; }
     std::int32_t width() const { return size_.width; }

@@ -98,6 +98,7 @@ void MainController::openPicture(const QString& fileName) {
 }
 
 void MainController::closePicture() {
+    picture_.release();  // an empty-state program holds no picture file open
     sourceFileName_.clear();
     outputFileName_.clear();
     setMenuLoaded(false);

@@ -11,20 +11,30 @@ namespace velmora {
 
 namespace {
 
+// The line edit asks once for each edit and undoes an edit that comes back Invalid, so a box
+// that holds only storable text is refused exactly the edits that bring in something else.
 class CodePageValidator : public QValidator {
 public:
-    using QValidator::QValidator;
+    CodePageValidator(std::function<void()> refused, QObject* parent)
+        : QValidator(parent), refused_(std::move(refused)) {}
+
     State validate(QString& input, int&) const override {
-        input = storableText(input);
-        return Acceptable;
+        if (storableText(input) == input) return Acceptable;
+        if (refused_) refused_();
+        return Invalid;
     }
+
+private:
+    std::function<void()> refused_;
 };
 
 }  // namespace
 
 QString storableText(const QString& text) { return fromCodePage(toCodePage(text)); }
 
-void restrictToCodePage(QLineEdit* edit) { edit->setValidator(new CodePageValidator(edit)); }
+void refuseOutsideCodePage(QLineEdit* edit, std::function<void()> refused) {
+    edit->setValidator(new CodePageValidator(std::move(refused), edit));
+}
 
 void CodePageTextEdit::keyPressEvent(QKeyEvent* event) {
     const QString typed = event->text();

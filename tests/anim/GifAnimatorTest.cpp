@@ -21,8 +21,8 @@
 namespace velmora {
 namespace {
 
-using test::GifFrameSpec;
-using test::GifSpec;
+using test::GifFrameRecipe;
+using test::GifRecipe;
 using test::graphicControl;
 using Art = std::vector<std::string>;  // one character per pixel, a string per row
 
@@ -65,9 +65,9 @@ Art artOf(const QImage& image) {
 }
 
 // A frame drawn as art at (left, top); `controls` go before it.
-GifFrameSpec frameArt(int left, int top, const Art& art, std::vector<test::GifExtension> controls) {
-    GifFrameSpec frame{.left = left, .top = top, .width = static_cast<int>(art.front().size()),
-                       .height = static_cast<int>(art.size())};
+GifFrameRecipe frameArt(int left, int top, const Art& art, std::vector<test::GifExtension> controls) {
+    GifFrameRecipe frame{.left = left, .top = top, .width = static_cast<int>(art.front().size()),
+                         .height = static_cast<int>(art.size())};
     for (const std::string& row : art) {
         for (char c : row) frame.indices.push_back(static_cast<std::uint8_t>(kTableChars.find(c)));
     }
@@ -75,9 +75,9 @@ GifFrameSpec frameArt(int left, int top, const Art& art, std::vector<test::GifEx
     return frame;
 }
 
-GifSpec pictureOf(int width, int height, std::vector<GifFrameSpec> frames) {
-    return GifSpec{.width = width, .height = height, .globalColors = globalTable(), .backgroundIndex = kGrey,
-                   .frames = std::move(frames)};
+GifRecipe pictureOf(int width, int height, std::vector<GifFrameRecipe> frames) {
+    return GifRecipe{.width = width, .height = height, .globalColors = globalTable(), .backgroundIndex = kGrey,
+                     .frames = std::move(frames)};
 }
 
 // Frame i of a solid picture, in one of four colours.
@@ -87,8 +87,8 @@ Art solidArt(int frame, int width = 2, int height = 2) {
 }
 
 // `count` full-screen frames, in four colours by turns, each held ten seconds.
-GifSpec solidFrames(int count, int width = 2, int height = 2) {
-    std::vector<GifFrameSpec> frames;
+GifRecipe solidFrames(int count, int width = 2, int height = 2) {
+    std::vector<GifFrameRecipe> frames;
     for (int i = 0; i < count; ++i) {
         frames.push_back(frameArt(0, 0, solidArt(i, width, height), {graphicControl(1, kTenSeconds)}));
     }
@@ -116,9 +116,9 @@ protected:
         skin_.show();
     }
 
-    void load(const GifSpec& spec, const std::string& name = "drum.gif") {
+    void load(const GifRecipe& recipe, const std::string& name = "drum.gif") {
         const std::string path = dir_.path(name);
-        test::writeFile(path, test::buildGif(spec));
+        test::writeFile(path, test::buildGif(recipe));
         animator_->load(QString::fromStdString(path));
     }
 
@@ -144,9 +144,9 @@ class GifAnimatorTest : public GifAnimatorFixture, public testing::Test {};
 TEST_F(GifAnimatorTest, HoldsEachFrameForItsDelayWithinFiftyMsAndTenSeconds) {
     const std::vector<int> delays{0, 3, 7, 2000};
     const std::vector<int> holds{50, 50, 70, 10000};
-    GifSpec spec = solidFrames(4);
-    for (std::size_t i = 0; i < delays.size(); ++i) spec.frames[i].extensions = {graphicControl(1, delays[i])};
-    load(spec);
+    GifRecipe recipe = solidFrames(4);
+    for (std::size_t i = 0; i < delays.size(); ++i) recipe.frames[i].extensions = {graphicControl(1, delays[i])};
+    load(recipe);
     for (std::size_t i = 0; i < holds.size(); ++i) {
         animator_->setFrameIndex(static_cast<int>(i));
         EXPECT_EQ(animator_->holdTime(), holds[i]) << "delay " << delays[i];
@@ -220,7 +220,7 @@ TEST_F(GifAnimatorTest, ALoadRestartsAtTheFirstFrameAndKeepsPlayingOrStill) {
 }
 
 TEST_F(GifAnimatorTest, FrameOneSetJustBeforeALoadLeavesNoTrace) {
-    GifSpec first = solidFrames(2);
+    GifRecipe first = solidFrames(2);
     first.frames[1] = frameArt(0, 0, {"BB", "BB"}, {graphicControl(1, kTenSeconds)});
     load(first, "first.gif");
     EXPECT_EQ(artOf(animator_->currentFrame()), solidArt(0));
@@ -255,7 +255,7 @@ TEST_F(GifAnimatorTest, AHiddenControlOrOneWithoutParentDoesNotAdvance) {
 
 struct CompositionCase {
     std::string name;
-    GifSpec picture;
+    GifRecipe picture;
     Art shown;  // the last frame as composed
 };
 
@@ -320,7 +320,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(GifAnimatorTest, TheSkinShowsThroughTransparentPicturesAndOpaqueOnesSitOnTheParentsColour) {
     const struct {
         std::string name;
-        GifSpec picture;
+        GifRecipe picture;
         Art shown;
     } cases[]{{"transparent", pictureOf(3, 1, {frameArt(0, 0, {"RMB"}, {graphicControl(1, 0, kMagenta)})}), {"RyB", "yyy"}},
               {"opaque", pictureOf(3, 1, {frameArt(0, 0, {"RMB"}, {})}), {"RMB", "ppp"}}};
@@ -349,17 +349,17 @@ TEST_F(GifAnimatorTest, AutoSizeTakesTheScreenSizeAndKeepsTheTopLeftCorner) {
 TEST_F(GifAnimatorTest, AFailedLoadRaisesItsMessageAndKeepsThePicture) {
     load(solidFrames(3));
     animator_->setFrameIndex(2);
-    GifSpec otherVersion = solidFrames(2);
+    GifRecipe otherVersion = solidFrames(2);
     otherVersion.signature = "GIF90a";
-    GifSpec unknownExtension = solidFrames(2);
+    GifRecipe unknownExtension = solidFrames(2);
     unknownExtension.frames[1].extensions.push_back({0x2C, {0}});
     const struct {
-        GifSpec spec;
+        GifRecipe recipe;
         std::string message;
     } cases[]{{otherVersion, messages::kUnknownGifVersion}, {unknownExtension, "Unrecognized extension block: 2c"}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.message);
-        EXPECT_THROW_MESSAGE(load(c.spec, "bad.gif"), EngineError, c.message);
+        EXPECT_THROW_MESSAGE(load(c.recipe, "bad.gif"), EngineError, c.message);
         EXPECT_EQ(animator_->frameCount(), 3);
         EXPECT_EQ(animator_->frameIndex(), 2);
         EXPECT_EQ(artOf(animator_->currentFrame()), solidArt(2));

@@ -30,7 +30,7 @@ class Cli : public ::testing::Test {
 protected:
     void SetUp() override {
         test::writeFile(dir.path("pw"), {'s', 'e', 'c', 'r', 'e', 't', '\n'});
-        test::writeFile(dir.path("pic.bmp"), test::buildBmp(test::BmpSpec{}));  // 32 x 32, 24 bits
+        test::writeFile(dir.path("pic.bmp"), test::buildBmp(test::BmpRecipe{}));  // 32 x 32, 24 bits
     }
 
     // Runs velmora-cli in its own session, so it has no terminal to ask a password on.
@@ -100,8 +100,8 @@ TEST_F(Cli, BaseColourTakesNumbersAndNames) {
 TEST_F(Cli, FailuresGiveTheirMessageAndExitCode) {
     ASSERT_EQ(hide("hello").exitCode, 0);
     test::writeFile(dir.path("other"), {'S', 'e', 'c', 'r', 'e', 't'});
-    test::writeFile(dir.path("small.bmp"), test::buildBmp(test::BmpSpec{.width = 31, .rows = 200}));
-    test::BmpSpec grey;
+    test::writeFile(dir.path("small.bmp"), test::buildBmp(test::BmpRecipe{.width = 31, .rows = 200}));
+    test::BmpRecipe grey;
     grey.bitsPerPixel = 8;
     test::writeFile(dir.path("grey.bmp"), test::buildBmp(grey));
     const std::string pw = dir.path("pw");
@@ -175,12 +175,12 @@ TEST_F(Cli, BadUsageExitsWithTwo) {
 TEST_F(Cli, CapacityAndInfo) {
     EXPECT_EQ(run({"capacity", dir.path("pic.bmp"), "--step", "10"}).out, "98\n");
     EXPECT_EQ(run({"capacity", dir.path("pic.bmp"), "--step", "500"}).out, "0\n");
-    test::BmpSpec spec;
-    spec.width = 40;
-    spec.rows = 35;
-    spec.topDown = true;
-    spec.bitsPerPixel = 8;
-    test::writeFile(dir.path("td.bmp"), test::buildBmp(spec));
+    test::BmpRecipe recipe;
+    recipe.width = 40;
+    recipe.rows = 35;
+    recipe.topDown = true;
+    recipe.bitsPerPixel = 8;
+    test::writeFile(dir.path("td.bmp"), test::buildBmp(recipe));
     EXPECT_EQ(run({"info", dir.path("td.bmp")}).out,
               "kind: bitmap\nwidth: 40\nheight: 35\nbits per pixel: 8\nheader: information (40 bytes)\n"
               "row order: top-down\n");

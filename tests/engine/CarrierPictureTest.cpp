@@ -10,29 +10,32 @@
 #include <filesystem>
 #include <fstream>
 
+#include <jerror.h>
+
 #include "engine/CarrierPicture.h"
 #include "engine/FileName.h"
 #include "engine/EngineError.h"
 #include "engine/SystemColors.h"
 #include "support/BmpBuilder.h"
 #include "support/Expect.h"
+#include "support/JpegBuilder.h"
 
 namespace velmora {
 namespace {
 
-using test::BmpSpec;
+using test::BmpRecipe;
 using test::Bytes;
 
 class CarrierPictureTest : public ::testing::Test {
 protected:
-    CarrierPicture load(const BmpSpec& spec, const std::string& name = "p.bmp") {
-        test::writeFile(dir.path(name), test::buildBmp(spec));
+    CarrierPicture load(const BmpRecipe& recipe, const std::string& name = "p.bmp") {
+        test::writeFile(dir.path(name), test::buildBmp(recipe));
         CarrierPicture picture;
         picture.load(dir.path(name));
         return picture;
     }
-    static BmpSpec depth(std::uint16_t bits) {
-        BmpSpec s;
+    static BmpRecipe depth(std::uint16_t bits) {
+        BmpRecipe s;
         s.bitsPerPixel = bits;
         return s;
     }
@@ -64,9 +67,9 @@ TEST_F(CarrierPictureTest, SixteenBitsKeepTheTopBitsOfEachChannel) {
 }
 
 TEST_F(CarrierPictureTest, ColourTablePixelsTakeTheNearestEntry) {
-    BmpSpec spec = depth(8);
-    spec.colorTable = {0x000000, 0xFF0000, 0x00FF00, 0x0000FF};  // black, red, green, blue (0x00RRGGBB)
-    CarrierPicture picture = load(spec);
+    BmpRecipe recipe = depth(8);
+    recipe.colorTable = {0x000000, 0xFF0000, 0x00FF00, 0x0000FF};  // black, red, green, blue (0x00RRGGBB)
+    CarrierPicture picture = load(recipe);
     picture.writePixel(3, 3, rgb(200, 30, 10));
     EXPECT_EQ(picture.readPixel(3, 3), rgb(255, 0, 0));
     picture.writePixel(3, 3, rgb(10, 20, 90));
@@ -90,10 +93,10 @@ TEST_F(CarrierPictureTest, SpecialValuesAndPositions) {
 
 TEST_F(CarrierPictureTest, RowOrderDecidesWhichStoredPixelIsTheTopLeft) {
     for (bool topDown : {false, true}) {
-        BmpSpec spec = depth(24);
-        spec.width = 33;
-        spec.topDown = topDown;
-        CarrierPicture picture = load(spec);
+        BmpRecipe recipe = depth(24);
+        recipe.width = 33;
+        recipe.topDown = topDown;
+        CarrierPicture picture = load(recipe);
         picture.writePixel(0, 0, 0x0A0B0C);
         picture.save(dir.path("out.bmp"));
         const Bytes saved = test::readFile(dir.path("out.bmp"));
@@ -124,19 +127,19 @@ Bytes with(Bytes b, std::size_t at, std::initializer_list<std::uint8_t> values) 
 }
 
 TEST_F(CarrierPictureTest, BadBitmapFilesEndInTheirMessage) {
-    const Bytes good = test::buildBmp(BmpSpec{});
-    BmpSpec huge;
+    const Bytes good = test::buildBmp(BmpRecipe{});
+    BmpRecipe huge;
     huge.width = 0x7FFFFFFF;
     huge.rows = 0x7FFFFFFF;
     huge.pixelData = Bytes(16, 0);
-    BmpSpec hugeRle = huge;
+    BmpRecipe hugeRle = huge;
     hugeRle.bitsPerPixel = 8;
     hugeRle.compression = 1;
-    BmpSpec badMask;
+    BmpRecipe badMask;
     badMask.bitsPerPixel = 16;
     badMask.compression = 3;
     badMask.masks = ChannelMasks{0x7C00, 0x0505, 0x001F};
-    BmpSpec twoPlanes;
+    BmpRecipe twoPlanes;
     twoPlanes.planes = 2;
     const std::string invalid = messages::kBitmapInvalid;
     const std::string shortRead = messages::kStreamReadError;
@@ -179,10 +182,10 @@ TEST_F(CarrierPictureTest, AFailedLoadKeepsTheHeldPicture) {
 }
 
 TEST_F(CarrierPictureTest, ExtensionAloneChoosesTheKind) {
-    test::writeFile(dir.path("x.png"), test::buildBmp(BmpSpec{}));
-    test::writeFile(dir.path("x.jpg"), test::buildBmp(BmpSpec{}));
-    test::writeFile(dir.path("noext"), test::buildBmp(BmpSpec{}));
-    test::writeFile(dir.path("UPPER.BMP"), test::buildBmp(BmpSpec{}));
+    test::writeFile(dir.path("x.png"), test::buildBmp(BmpRecipe{}));
+    test::writeFile(dir.path("x.jpg"), test::buildBmp(BmpRecipe{}));
+    test::writeFile(dir.path("noext"), test::buildBmp(BmpRecipe{}));
+    test::writeFile(dir.path("UPPER.BMP"), test::buildBmp(BmpRecipe{}));
     CarrierPicture picture;
     EXPECT_THROW_MESSAGE(picture.load(dir.path("x.png")), EngineError, "Unknown picture file extension (.png)");
     EXPECT_THROW_MESSAGE(picture.load(dir.path("noext")), EngineError, "Unknown picture file extension (.)");
@@ -198,6 +201,23 @@ TEST_F(CarrierPictureTest, ExtensionAloneChoosesTheKind) {
     EXPECT_EQ(extensionOf("/a/c.tar.BMP"), "BMP");
 }
 
+// "jpeg" names the JPEG kind as "jpg" does, in any letter case: a JPEG loads with its size,
+// a bitmap under that name goes to the JPEG reader and fails there.
+TEST_F(CarrierPictureTest, JpegHasTwoExtensions) {
+    for (const char* name : {"x.jpg", "x.JPG", "x.jpeg", "x.JPEG", "x.Jpeg"}) {
+        SCOPED_TRACE(name);
+        test::writeFile(dir.path(name), test::buildJpeg(40, 33));
+        CarrierPicture picture;
+        picture.load(dir.path(name));
+        EXPECT_EQ(picture.kind(), PictureKind::Jpeg);
+        EXPECT_EQ(picture.width(), 40);
+        EXPECT_EQ(picture.height(), 33);
+    }
+    test::writeFile(dir.path("bitmap.jpeg"), test::buildBmp(BmpRecipe{}));
+    CarrierPicture picture;
+    EXPECT_THROW_MESSAGE(picture.load(dir.path("bitmap.jpeg")), EngineError, messages::jpegError(JERR_NO_SOI));
+}
+
 TEST_F(CarrierPictureTest, PixelAccessNeedsABitmap) {
     // A GIF's logical screen is all a non-bitmap picture has.
     const Bytes gif = {'G', 'I', 'F', '8', '9', 'a', 40, 0, 50, 0, 0, 0, 0, ';'};
@@ -210,6 +230,16 @@ TEST_F(CarrierPictureTest, PixelAccessNeedsABitmap) {
     EXPECT_THROW_MESSAGE(picture.readPixel(0, 0), EngineError, messages::kNotABitmap);
     EXPECT_THROW_MESSAGE(picture.writePixel(0, 0, 1), EngineError, messages::kNotABitmap);
     EXPECT_THROW_MESSAGE(picture.save(dir.path("x.bmp")), EngineError, messages::kNotABitmap);
+}
+
+TEST_F(CarrierPictureTest, ReleaseEmptiesTheHolder) {
+    CarrierPicture picture = load(depth(24));
+    picture.release();
+    EXPECT_EQ(picture.kind(), PictureKind::None);
+    EXPECT_EQ(picture.width(), 0);
+    EXPECT_EQ(picture.height(), 0);
+    EXPECT_EQ(picture.bitmap(), nullptr);
+    EXPECT_THROW_MESSAGE(picture.readPixel(0, 0), EngineError, messages::kNotABitmap);
 }
 
 TEST_F(CarrierPictureTest, AFailedSaveLeavesTheOldFileAndNoLitter) {
@@ -251,11 +281,11 @@ TEST_F(CarrierPictureTest, SavingOverTheSourceKeepsItsPermissionsAndFollowsLinks
 
 TEST_F(CarrierPictureTest, SaveCopiesUntouchedRowsAndWritesChangedOnes) {
     // 300 x 300 at 24 bits is 270,000 bytes: rows are read and copied in several pieces.
-    BmpSpec spec = depth(24);
-    spec.width = 300;
-    spec.rows = 300;
-    const Bytes original = test::buildBmp(spec);
-    CarrierPicture picture = load(spec);
+    BmpRecipe recipe = depth(24);
+    recipe.width = 300;
+    recipe.rows = 300;
+    const Bytes original = test::buildBmp(recipe);
+    CarrierPicture picture = load(recipe);
     picture.writePixel(10, 150, 0x112233);
     picture.writePixel(299, 0, 0x445566);
     picture.save(dir.path("out.bmp"));
@@ -278,13 +308,13 @@ TEST_F(CarrierPictureTest, SaveCopiesUntouchedRowsAndWritesChangedOnes) {
 }
 
 TEST_F(CarrierPictureTest, AFileChangedAfterLoadingIsNeverMixedIn) {
-    BmpSpec spec = depth(24);
-    spec.width = 300;
-    spec.rows = 300;
-    CarrierPicture picture = load(spec);
+    BmpRecipe recipe = depth(24);
+    recipe.width = 300;
+    recipe.rows = 300;
+    CarrierPicture picture = load(recipe);
     const ColorValue bottomLeft = picture.readPixel(0, 299);  // the first stored rows are read now
 
-    BmpSpec other = spec;
+    BmpRecipe other = recipe;
     other.pixelData = Bytes(900 * 300, 0x7F);
     {
         // Rewritten in place, as some editors do: same file, new contents.

@@ -35,5 +35,18 @@ TEST(CodePage, ConvertsBothWaysAndMarksWhatCannotBeStored) {
         EXPECT_EQ(encodeToCodePage(decodeFromCodePage(everyByte, page), page), everyByte) << page;
 }
 
+// Greek and Thai leave many bytes from 0x80 to 0x9F undefined, 0x9F among them: each stands
+// for the code point of its number and comes back as itself, up to U+009F; U+00A1 past that
+// range, which Greek cannot hold, is a plain "?".
+TEST(CodePage, UndefinedBytesUpTo0x9FComeBackAsThemselves) {
+    std::string highControls;
+    for (int byte = 0x80; byte <= 0x9F; ++byte) highControls += static_cast<char>(byte);
+    for (const char* page : {"windows-1253", "windows-874"})
+        EXPECT_EQ(encodeToCodePage(decodeFromCodePage(highControls, page), page), highControls) << page;
+    EXPECT_EQ(decodeFromCodePage("\x9F", "windows-1253"), "\xC2\x9F");
+    EXPECT_EQ(encodeToCodePage("\xC2\x9F", "windows-1253"), "\x9F");
+    EXPECT_EQ(encodeToCodePage("\xC2\xA1", "windows-1253"), "?");
+}
+
 }  // namespace
 }  // namespace velmora

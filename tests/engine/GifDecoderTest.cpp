@@ -20,8 +20,8 @@ namespace velmora {
 namespace {
 
 using test::Bytes;
-using test::GifFrameSpec;
-using test::GifSpec;
+using test::GifFrameRecipe;
+using test::GifRecipe;
 using test::graphicControl;
 
 constexpr std::uint32_t kRed = 0xFF0000;
@@ -48,8 +48,8 @@ Bytes decreasingIndices(int count, int colours) {
     return indices;
 }
 
-GifFrameSpec frameOf(int width, int height, Bytes indices) {
-    GifFrameSpec frame;
+GifFrameRecipe frameOf(int width, int height, Bytes indices) {
+    GifFrameRecipe frame;
     frame.width = width;
     frame.height = height;
     frame.indices = std::move(indices);
@@ -57,11 +57,11 @@ GifFrameSpec frameOf(int width, int height, Bytes indices) {
 }
 
 // A one-pixel file on a two-colour global table with the given extensions before its frame.
-GifSpec onePixel(std::vector<test::GifExtension> extensions = {}) {
-    GifSpec spec{.globalColors = {kRed, kGreen}};
-    spec.frames.push_back(frameOf(1, 1, {1}));
-    spec.frames.back().extensions = std::move(extensions);
-    return spec;
+GifRecipe onePixel(std::vector<test::GifExtension> extensions = {}) {
+    GifRecipe recipe{.globalColors = {kRed, kGreen}};
+    recipe.frames.push_back(frameOf(1, 1, {1}));
+    recipe.frames.back().extensions = std::move(extensions);
+    return recipe;
 }
 
 // Where a file of one frame, no extensions and a two-entry global table has its frame's width.
@@ -77,29 +77,47 @@ Bytes withU16At(Bytes file, std::size_t at, std::uint16_t value) {
 TEST(GifDecoder, ReadsScreenAndFramesThroughTheirOwnColourTable) {
     const std::vector<std::uint32_t> global{kRed, kGreen};
     const std::vector<std::uint32_t> local{kBlue, kWhite, kRed, kGreen};
-    GifSpec spec{.width = 6, .height = 12, .globalColors = global};
-    spec.frames = {frameOf(2, 2, {0, 1, 1, 0}), frameOf(3, 2, decreasingIndices(6, 4)),
-                   frameOf(2, 11, decreasingIndices(22, 4))};
-    spec.frames[1].left = 3;
-    spec.frames[1].top = 1;
-    spec.frames[1].localColors = local;
-    spec.frames[2].localColors = local;
-    spec.frames[2].interlaced = true;
+    GifRecipe recipe{.width = 6, .height = 12, .globalColors = global};
+    recipe.frames = {frameOf(2, 2, {0, 1, 1, 0}), frameOf(3, 2, decreasingIndices(6, 4)),
+                     frameOf(2, 11, decreasingIndices(22, 4))};
+    recipe.frames[1].left = 3;
+    recipe.frames[1].top = 1;
+    recipe.frames[1].localColors = local;
+    recipe.frames[2].localColors = local;
+    recipe.frames[2].interlaced = true;
 
-    const GifPicture picture = decodeGif(test::buildGif(spec));
+    const GifPicture picture = decodeGif(test::buildGif(recipe));
 
     EXPECT_EQ(picture.width, 6);
     EXPECT_EQ(picture.height, 12);
-    ASSERT_EQ(picture.frames.size(), spec.frames.size());
-    for (std::size_t i = 0; i < spec.frames.size(); ++i) {
+    ASSERT_EQ(picture.frames.size(), recipe.frames.size());
+    for (std::size_t i = 0; i < recipe.frames.size(); ++i) {
         SCOPED_TRACE(i);
         const GifFrame& frame = picture.frames[i];
-        const GifFrameSpec& written = spec.frames[i];
+        const GifFrameRecipe& written = recipe.frames[i];
         EXPECT_EQ(frame.left, written.left);
         EXPECT_EQ(frame.top, written.top);
         EXPECT_EQ(frame.width, written.width);
         EXPECT_EQ(frame.height, written.height);
         EXPECT_EQ(frame.pixels, opaquePixels(written.indices, written.localColors.empty() ? global : local));
+    }
+}
+
+// Every row its own colour, so a row stored in one pass and put in another's place shows; the
+// heights cover frames that end in each of the four passes.
+TEST(GifDecoder, InterlacedRowsLandInTheirPlaces) {
+    std::vector<std::uint32_t> table;
+    for (std::uint32_t i = 0; i < 32; ++i) table.push_back(i << 19 | (31 - i) << 3);
+    for (int height = 1; height <= 17; ++height) {
+        SCOPED_TRACE(height);
+        Bytes indices;
+        for (int y = 0; y < height; ++y) indices.insert(indices.end(), 3, static_cast<std::uint8_t>(y));
+        GifRecipe recipe{.width = 3, .height = height, .globalColors = table};
+        recipe.frames = {frameOf(3, height, indices)};
+        recipe.frames[0].interlaced = true;
+        const GifPicture picture = decodeGif(test::buildGif(recipe));
+        ASSERT_EQ(picture.frames.size(), 1u);
+        EXPECT_EQ(picture.frames[0].pixels, opaquePixels(indices, table));
     }
 }
 
@@ -117,10 +135,10 @@ TEST(GifDecoder, BackgroundColourIsTheGlobalEntryAtTheBackgroundIndex) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        GifSpec spec{.globalColors = c.global, .backgroundIndex = c.backgroundIndex};
-        spec.frames.push_back(frameOf(1, 1, {0}));
-        spec.frames.back().localColors = {kWhite};
-        EXPECT_EQ(decodeGif(test::buildGif(spec)).backgroundColor, c.expected);
+        GifRecipe recipe{.globalColors = c.global, .backgroundIndex = c.backgroundIndex};
+        recipe.frames.push_back(frameOf(1, 1, {0}));
+        recipe.frames.back().localColors = {kWhite};
+        EXPECT_EQ(decodeGif(test::buildGif(recipe)).backgroundColor, c.expected);
     }
 }
 
@@ -140,10 +158,10 @@ class GifGraphicControl : public testing::TestWithParam<ControlCase> {};
 // after it, which has none, gets none of that.
 TEST_P(GifGraphicControl, AppliesTheExtensionsBeforeAFrameInFileOrder) {
     const ControlCase& c = GetParam();
-    GifSpec spec = onePixel(c.controls);
-    spec.frames.push_back(frameOf(1, 1, {0}));
+    GifRecipe recipe = onePixel(c.controls);
+    recipe.frames.push_back(frameOf(1, 1, {0}));
 
-    const GifPicture picture = decodeGif(test::buildGif(spec));
+    const GifPicture picture = decodeGif(test::buildGif(recipe));
 
     ASSERT_EQ(picture.frames.size(), 2u);
     EXPECT_EQ(picture.frames[0].transparentColor, c.transparent);
@@ -172,12 +190,12 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(GifDecoder, PixelsOfTheTransparentColourAreSeeThroughWhateverTheirIndex) {
     // Entries 0 and 2 share the transparent colour. The second frame's two-entry table is
     // stored with two-bit codes, so its indices 2 and 3 lie past the table.
-    GifSpec spec{.width = 4, .globalColors = {kRed, kGreen, kRed, kBlue}};
-    spec.frames = {frameOf(4, 1, {0, 1, 2, 3}), frameOf(4, 1, {0, 1, 2, 3})};
-    spec.frames[0].extensions = {graphicControl(0, 0, 2)};
-    spec.frames[1].localColors = {kBlue, kWhite};
+    GifRecipe recipe{.width = 4, .globalColors = {kRed, kGreen, kRed, kBlue}};
+    recipe.frames = {frameOf(4, 1, {0, 1, 2, 3}), frameOf(4, 1, {0, 1, 2, 3})};
+    recipe.frames[0].extensions = {graphicControl(0, 0, 2)};
+    recipe.frames[1].localColors = {kBlue, kWhite};
 
-    const GifPicture picture = decodeGif(test::buildGif(spec));
+    const GifPicture picture = decodeGif(test::buildGif(recipe));
 
     ASSERT_EQ(picture.frames.size(), 2u);
     EXPECT_TRUE(picture.hasTransparency());
@@ -185,8 +203,8 @@ TEST(GifDecoder, PixelsOfTheTransparentColourAreSeeThroughWhateverTheirIndex) {
               (std::vector<std::uint32_t>{kSeeThroughPixel, opaque(kGreen), kSeeThroughPixel, opaque(kBlue)}));
     EXPECT_EQ(picture.frames[1].pixels,
               (std::vector<std::uint32_t>{opaque(kBlue), opaque(kWhite), opaque(0), opaque(0)}));
-    spec.frames[0].extensions.clear();
-    EXPECT_FALSE(decodeGif(test::buildGif(spec)).hasTransparency());
+    recipe.frames[0].extensions.clear();
+    EXPECT_FALSE(decodeGif(test::buildGif(recipe)).hasTransparency());
 }
 
 TEST(GifDecoder, AZeroWidthOrHeightTakesTheScreensAndShowsColourIndexZero) {
@@ -202,10 +220,10 @@ TEST(GifDecoder, AZeroWidthOrHeightTakesTheScreensAndShowsColourIndexZero) {
         {"zero height", 3, 0, 3, 4},
         {"both zero", 0, 0, 7, 4},
     };
-    GifSpec spec = onePixel();
-    spec.width = 7;
-    spec.height = 4;
-    const Bytes file = test::buildGif(spec);
+    GifRecipe recipe = onePixel();
+    recipe.width = 7;
+    recipe.height = 4;
+    const Bytes file = test::buildGif(recipe);
     ASSERT_EQ(file.at(kImageDescriptorAt), ',');
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -253,22 +271,22 @@ TEST(GifDecoder, KnowsBothVersionsInAnyCaseAndNothingElse) {
                                   {"GIF89b", false}, {"JIF89a", false}, {"GIF 9a", false}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.signature);
-        GifSpec spec = onePixel();
-        spec.signature = c.signature;
+        GifRecipe recipe = onePixel();
+        recipe.signature = c.signature;
         if (c.known) {
-            EXPECT_EQ(decodeGif(test::buildGif(spec)).frames.size(), 1u);
+            EXPECT_EQ(decodeGif(test::buildGif(recipe)).frames.size(), 1u);
         } else {
-            EXPECT_THROW_MESSAGE(decodeGif(test::buildGif(spec)), EngineError, messages::kUnknownGifVersion);
+            EXPECT_THROW_MESSAGE(decodeGif(test::buildGif(recipe)), EngineError, messages::kUnknownGifVersion);
         }
     }
 }
 
 // A two-frame file with a comment: what the damage cases below cut or alter.
 Bytes twoFrames() {
-    GifSpec spec{.width = 4, .height = 4, .globalColors = {kRed, kGreen}};
-    spec.frames = {frameOf(4, 4, decreasingIndices(16, 2)), frameOf(2, 2, {1, 0, 0, 1})};
-    spec.frames[1].extensions = {{COMMENT_EXT_FUNC_CODE, {'h', 'i'}}, graphicControl(1, 10)};
-    return test::buildGif(spec);
+    GifRecipe recipe{.width = 4, .height = 4, .globalColors = {kRed, kGreen}};
+    recipe.frames = {frameOf(4, 4, decreasingIndices(16, 2)), frameOf(2, 2, {1, 0, 0, 1})};
+    recipe.frames[1].extensions = {{COMMENT_EXT_FUNC_CODE, {'h', 'i'}}, graphicControl(1, 10)};
+    return test::buildGif(recipe);
 }
 
 TEST(GifDecoder, DamagedFilesEndInStreamReadError) {

@@ -13,10 +13,10 @@ namespace {
 class HideExtract : public ::testing::Test {
 protected:
     CarrierPicture picture(std::int32_t width = 32, std::int32_t height = 32) {
-        test::BmpSpec spec;
-        spec.width = width;
-        spec.rows = height;
-        test::writeFile(dir.path("p.bmp"), test::buildBmp(spec));
+        test::BmpRecipe recipe;
+        recipe.width = width;
+        recipe.rows = height;
+        test::writeFile(dir.path("p.bmp"), test::buildBmp(recipe));
         return reload();
     }
     // The picture as its file holds it, untouched by any hide.

@@ -2,7 +2,6 @@
 
 #include <cstdint>
 #include <cstdio>  // jpeglib.h uses FILE without including it
-#include <cstdlib>
 #include <iterator>
 #include <limits>
 #include <span>
@@ -20,6 +19,7 @@
 #include "engine/JpegSize.h"
 #include "engine/MetafileSize.h"
 #include "support/BmpBuilder.h"
+#include "support/JpegBuilder.h"
 
 namespace velmora {
 namespace {
@@ -91,31 +91,6 @@ void expectOutcomes(SizeReader read, const std::vector<Case>& cases) {
 
 // ---- JPEG ----------------------------------------------------------------------------------
 
-// A real grey JPEG made by libjpeg's own compressor.
-File encodeJpeg(int width, int height) {
-    jpeg_compress_struct cinfo{};
-    jpeg_error_mgr errors{};
-    cinfo.err = jpeg_std_error(&errors);
-    jpeg_create_compress(&cinfo);
-    unsigned char* buffer = nullptr;
-    unsigned long length = 0;
-    jpeg_mem_dest(&cinfo, &buffer, &length);
-    cinfo.image_width = static_cast<JDIMENSION>(width);
-    cinfo.image_height = static_cast<JDIMENSION>(height);
-    cinfo.input_components = 1;
-    cinfo.in_color_space = JCS_GRAYSCALE;
-    jpeg_set_defaults(&cinfo);
-    jpeg_start_compress(&cinfo, TRUE);
-    std::vector<JSAMPLE> row(static_cast<std::size_t>(width), 128);
-    JSAMPROW rows[] = {row.data()};
-    while (cinfo.next_scanline < cinfo.image_height) jpeg_write_scanlines(&cinfo, rows, 1);
-    jpeg_finish_compress(&cinfo);
-    jpeg_destroy_compress(&cinfo);
-    File file(buffer, buffer + length);
-    std::free(buffer);
-    return file;
-}
-
 constexpr std::size_t kSoiLength = 2;
 
 // Offset of the first marker 0xFF <code> after the start-of-image marker.
@@ -145,10 +120,10 @@ File withJunkBeforeFirstMarker(File file) {
 TEST(JpegSizeTest, ReadsHeaderOfRealJpegs) {
     std::vector<Case> cases;
     for (const auto& [w, h] : {std::pair{1, 1}, {33, 17}, {640, 480}, {JPEG_MAX_DIMENSION, 2}}) {
-        cases.push_back({"encoded " + sizeText(w, h), encodeJpeg(w, h), sizeText(w, h)});
+        cases.push_back({"encoded " + sizeText(w, h), test::buildJpeg(w, h), sizeText(w, h)});
     }
     cases.push_back(
-        {"junk before a marker", withJunkBeforeFirstMarker(encodeJpeg(40, 30)), sizeText(40, 30)});
+        {"junk before a marker", withJunkBeforeFirstMarker(test::buildJpeg(40, 30)), sizeText(40, 30)});
     expectOutcomes(readJpegSize, cases);
 }
 
@@ -156,8 +131,8 @@ TEST(JpegSizeTest, ReportsLibjpegErrorNumber) {
     expectOutcomes(readJpegSize, {
         {"bitmap", test::buildBmp({}), messages::jpegError(JERR_NO_SOI)},
         {"empty", {}, messages::jpegError(JERR_INPUT_EMPTY)},
-        {"start-of-image only", truncated(encodeJpeg(8, 8), kSoiLength), messages::jpegError(JERR_NO_IMAGE)},
-        {"zero height", withZeroJpegHeight(encodeJpeg(8, 8)), messages::jpegError(JERR_EMPTY_IMAGE)},
+        {"start-of-image only", truncated(test::buildJpeg(8, 8), kSoiLength), messages::jpegError(JERR_NO_IMAGE)},
+        {"zero height", withZeroJpegHeight(test::buildJpeg(8, 8)), messages::jpegError(JERR_EMPTY_IMAGE)},
     });
 }
 

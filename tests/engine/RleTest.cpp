@@ -47,14 +47,14 @@ TEST(Rle, ExpandsRunsLiteralsDeltasAndLineEnds) {
     test::TempDir dir;
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        test::BmpSpec spec;
-        spec.width = c.width;
-        spec.rows = c.rows;
-        spec.bitsPerPixel = c.bits;
-        spec.compression = c.bits == 8 ? 1 : 2;
-        spec.colorTable = kTable;
-        spec.pixelData = c.data;
-        test::writeFile(dir.path("rle.bmp"), test::buildBmp(spec));
+        test::BmpRecipe recipe;
+        recipe.width = c.width;
+        recipe.rows = c.rows;
+        recipe.bitsPerPixel = c.bits;
+        recipe.compression = c.bits == 8 ? 1 : 2;
+        recipe.colorTable = kTable;
+        recipe.pixelData = c.data;
+        test::writeFile(dir.path("rle.bmp"), test::buildBmp(recipe));
         CarrierPicture picture;
         picture.load(dir.path("rle.bmp"));
         ASSERT_EQ(picture.bitmap()->bitsPerPixel, 32);
@@ -65,14 +65,14 @@ TEST(Rle, ExpandsRunsLiteralsDeltasAndLineEnds) {
 
 TEST(Rle, SavesUncompressedAt32BitsWithTheTableAfterTheHeader) {
     test::TempDir dir;
-    test::BmpSpec spec;
-    spec.width = 2;
-    spec.rows = 1;
-    spec.bitsPerPixel = 8;
-    spec.compression = 1;
-    spec.colorTable = kTable;
-    spec.pixelData = Bytes{2, 1, 0, 1};
-    test::writeFile(dir.path("rle.bmp"), test::buildBmp(spec));
+    test::BmpRecipe recipe;
+    recipe.width = 2;
+    recipe.rows = 1;
+    recipe.bitsPerPixel = 8;
+    recipe.compression = 1;
+    recipe.colorTable = kTable;
+    recipe.pixelData = Bytes{2, 1, 0, 1};
+    test::writeFile(dir.path("rle.bmp"), test::buildBmp(recipe));
     CarrierPicture picture;
     picture.load(dir.path("rle.bmp"));
     picture.save(dir.path("out.bmp"));

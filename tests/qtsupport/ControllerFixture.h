@@ -24,13 +24,13 @@ protected:
     }
 
     QString folder(const QString& name) const { return QString::fromStdString(dir.path(name.toStdString())); }
-    QString picture(const QString& name, const BmpSpec& spec = {}) const {
-        writeFile(folder(name), buildBmp(spec));
+    QString picture(const QString& name, const BmpRecipe& recipe = {}) const {
+        writeFile(folder(name), buildBmp(recipe));
         return folder(name);
     }
     // The picture open, with the records of opening it cleared.
-    void openCarrier(const QString& name, const BmpSpec& spec = {}) {
-        controller->openPicture(picture(name, spec));
+    void openCarrier(const QString& name, const BmpRecipe& recipe = {}) {
+        controller->openPicture(picture(name, recipe));
         ASSERT_TRUE(controller->loaded()) << desktop.messages.join('|').toStdString();
         desktop.messages.clear();
         drum.commands.clear();

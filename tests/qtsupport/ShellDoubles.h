@@ -4,56 +4,30 @@
 #include <QStringList>
 
 #include <deque>
-#include <functional>
 #include <stdexcept>
 
+#include "RecordingDialogDesktop.h"
 #include "shell/Desktop.h"
 #include "shell/DrumAnimator.h"
 
 namespace velmora::test {
 
-// The desktop as a record of what the program showed, with answers queued for its dialogs.
-class RecordingDesktop : public Desktop {
+// The desktop as a record of what the program showed, with answers queued for its dialogs:
+// the dialogs' recorder and the shell's own part.
+class RecordingDesktop : public RecordingDialogDesktop<Desktop> {
 public:
-    QStringList messages;
     QStringList errors;
-    QStringList helpTopics;
-    int beeps = 0;
-    // Answers of the file dialogs in turn; a null QString cancels.
+    // Answers of the picture dialogs in turn; a null QString cancels.
     std::deque<QString> openAnswers;
     std::deque<QString> saveAnswers;
-    std::deque<QString> textOpenAnswers;
-    std::deque<QString> textSaveAnswers;
-    QString clipboard;
     int openDialogs = 0;
 
-    std::function<void()> onMessage;  // runs as each message is shown
-
-    void showMessage(const QString& text) override {
-        messages << text;
-        if (onMessage) onMessage();
-    }
     void showError(const QString& text) override { errors << errorBoxText(text); }
     std::optional<QString> chooseOpenPicture() override {
         ++openDialogs;
         return next(openAnswers);
     }
     std::optional<QString> chooseSavePicture() override { return next(saveAnswers); }
-    void beep() override { ++beeps; }
-    void openHelp(const QString& topic) override { helpTopics << topic; }
-    std::optional<QString> chooseTextFileToOpen() override { return next(textOpenAnswers); }
-    std::optional<QString> chooseTextFileToSave() override { return next(textSaveAnswers); }
-    QString clipboardText() override { return clipboard; }
-    void setClipboardText(const QString& text) override { clipboard = text; }
-
-private:
-    static std::optional<QString> next(std::deque<QString>& answers) {
-        if (answers.empty()) return std::nullopt;
-        const QString answer = answers.front();
-        answers.pop_front();
-        if (answer.isNull()) return std::nullopt;
-        return answer;
-    }
 };
 
 // The drum as a list of the commands it was given ("load 2.gif", "Loop 0", "Animate 1",

@@ -1,6 +1,9 @@
 // The main controller: opening, dropping, hiding by each output policy, extracting.
 #include <QSignalSpy>
 
+#include <filesystem>
+#include <functional>
+
 #include "ControllerFixture.h"
 #include "engine/CarrierLayout.h"
 #include "engine/EngineError.h"
@@ -73,6 +76,53 @@ TEST_F(Controller, TheDrumOpensOnlyInTheEmptyStateAndShowsFrameThreeWhenAPlayEnd
     EXPECT_EQ(drum.commands.last(), QStringLiteral("FrameIndex 3"));
 }
 
+// The files of the folder that this process holds open, by their names in /proc/self/fd.
+QStringList openFilesIn(const QString& folder) {
+    QStringList open;
+    std::error_code error;
+    for (const auto& entry : std::filesystem::directory_iterator("/proc/self/fd", error)) {
+        const auto target = QString::fromStdString(std::filesystem::read_symlink(entry.path(), error).string());
+        if (!error && target.startsWith(folder)) open << target;
+    }
+    return open;
+}
+
+TEST_F(Controller, EveryWayBackToTheEmptyStateReleasesThePictureFile) {
+    struct Case {
+        const char* name;
+        std::function<void()> close;
+    };
+    writeFile(folder("text.bmp"), {'h', 'e', 'l', 'l', 'o'});
+    BmpSpec black;
+    black.pixelData = Bytes(96 * 32, 0);  // no step in pixel (0, 0)
+    const std::vector<Case> cases = {
+        {"Close", [&] { controller->closePicture(); }},
+        {"a hide that saved", [&] { controller->hideInfo("pw", {"x"}); }},
+        {"a hide too large", [&] {
+             controller->rememberStepAndColor(500, 0);
+             controller->hideInfo("pw", {"x"});
+             controller->rememberStepAndColor(20, 0);
+         }},
+        {"the end of an extract", [&] { controller->finishExtract(); }},
+        {"an extract that finds no step", [&] {
+             controller->openPicture(picture("black.bmp", black));
+             controller->extractInfo("pw");
+             controller->rememberStepAndColor(20, 0);
+         }},
+        {"a failed open", [&] { controller->openPicture(folder("text.bmp")); }},
+        {"a picture too small", [&] { controller->openPicture(picture("narrow.bmp", {.width = 31, .rows = 200})); }},
+    };
+    controller->setOutputPolicy(OutputPolicy::OverSource);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        openCarrier("p.bmp");
+        ASSERT_FALSE(openFilesIn(folder("")).isEmpty()) << "the check sees the open picture";
+        c.close();
+        EXPECT_FALSE(controller->loaded());
+        EXPECT_EQ(openFilesIn(folder("")), QStringList());
+    }
+}
+
 // Hides "pw" / {"first", "", "second"} and returns what the saved file gives back.
 class Hiding : public ControllerFixture {
 protected:
@@ -133,11 +183,11 @@ TEST_F(Hiding, NumberedNamesSkipTakenOnesAndMayHaveNoInfix) {
 TEST_F(Hiding, RefusedHidesWriteNothingAndCloseTheCarrier) {
     struct Case {
         const char* name;
-        BmpSpec spec;
+        BmpRecipe recipe;
         std::int32_t step;
         QString message;
     };
-    BmpSpec grey;
+    BmpRecipe grey;
     grey.bitsPerPixel = 8;
     const std::vector<Case> cases = {
         {"too large at step 500", {}, 500, QString::fromLatin1(messages::kTextTooLarge)},
@@ -147,7 +197,7 @@ TEST_F(Hiding, RefusedHidesWriteNothingAndCloseTheCarrier) {
         SCOPED_TRACE(c.name);
         controller->setOutputPolicy(OutputPolicy::NumberedName);
         controller->rememberStepAndColor(c.step, controller->settings().baseColor);
-        openCarrier("p.bmp", c.spec);
+        openCarrier("p.bmp", c.recipe);
         hide();
         EXPECT_EQ(desktop.messages, QStringList{c.message});
         EXPECT_FALSE(controller->loaded());
@@ -202,7 +252,7 @@ TEST_F(Hiding, ExtractReadsBackAndRemembersStepAndBaseColour) {
 }
 
 TEST_F(Controller, ExtractFromAPictureWithoutAStepClosesIt) {
-    BmpSpec black;
+    BmpRecipe black;
     black.pixelData = Bytes(96 * 32, 0);  // pixel (0, 0) reads 0
     openCarrier("black.bmp", black);
     controller->rememberStepAndColor(controller->settings().step, 5);

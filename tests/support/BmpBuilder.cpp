@@ -23,9 +23,9 @@ std::uint32_t headerSize(HeaderForm form) {
     return 40;
 }
 
-Bytes patternRows(const BmpSpec& spec) {
-    const std::size_t stride = BmpImage::strideFor(spec.width, spec.bitsPerPixel);
-    Bytes rows(stride * static_cast<std::size_t>(spec.rows));
+Bytes patternRows(const BmpRecipe& recipe) {
+    const std::size_t stride = BmpImage::strideFor(recipe.width, recipe.bitsPerPixel);
+    Bytes rows(stride * static_cast<std::size_t>(recipe.rows));
     for (std::size_t i = 0; i < rows.size(); ++i) rows[i] = static_cast<std::uint8_t>((i * 37 + i / stride) & 0xFF);
     return rows;
 }
@@ -42,13 +42,13 @@ std::vector<std::uint32_t> greyRamp(unsigned bitsPerPixel) {
     return table;
 }
 
-Bytes buildBmp(const BmpSpec& spec) {
-    const bool core = spec.header == HeaderForm::Core;
-    const std::uint32_t hsize = headerSize(spec.header);
-    std::vector<std::uint32_t> table = spec.colorTable;
-    if (table.empty() && spec.bitsPerPixel <= 8) table = greyRamp(spec.bitsPerPixel);
-    const bool masksAfterHeader = spec.compression == 3 && spec.header == HeaderForm::Info;
-    const Bytes pixels = spec.pixelData ? *spec.pixelData : patternRows(spec);
+Bytes buildBmp(const BmpRecipe& recipe) {
+    const bool core = recipe.header == HeaderForm::Core;
+    const std::uint32_t hsize = headerSize(recipe.header);
+    std::vector<std::uint32_t> table = recipe.colorTable;
+    if (table.empty() && recipe.bitsPerPixel <= 8) table = greyRamp(recipe.bitsPerPixel);
+    const bool masksAfterHeader = recipe.compression == 3 && recipe.header == HeaderForm::Info;
+    const Bytes pixels = recipe.pixelData ? *recipe.pixelData : patternRows(recipe);
     const std::uint32_t offset =
         14 + hsize + (masksAfterHeader ? 12 : 0) + static_cast<std::uint32_t>(table.size() * (core ? 3 : 4));
 
@@ -60,23 +60,23 @@ Bytes buildBmp(const BmpSpec& spec) {
     put(out, offset, 4);
     put(out, hsize, 4);
     if (core) {
-        put(out, static_cast<std::uint32_t>(spec.width), 2);
-        put(out, static_cast<std::uint32_t>(spec.rows), 2);
-        put(out, spec.planes, 2);
-        put(out, spec.bitsPerPixel, 2);
+        put(out, static_cast<std::uint32_t>(recipe.width), 2);
+        put(out, static_cast<std::uint32_t>(recipe.rows), 2);
+        put(out, recipe.planes, 2);
+        put(out, recipe.bitsPerPixel, 2);
     } else {
-        put(out, static_cast<std::uint32_t>(spec.width), 4);
-        put(out, static_cast<std::uint32_t>(spec.topDown ? -spec.rows : spec.rows), 4);
-        put(out, spec.planes, 2);
-        put(out, spec.bitsPerPixel, 2);
-        put(out, spec.compression, 4);
+        put(out, static_cast<std::uint32_t>(recipe.width), 4);
+        put(out, static_cast<std::uint32_t>(recipe.topDown ? -recipe.rows : recipe.rows), 4);
+        put(out, recipe.planes, 2);
+        put(out, recipe.bitsPerPixel, 2);
+        put(out, recipe.compression, 4);
         put(out, static_cast<std::uint32_t>(pixels.size()), 4);
         put(out, 2835, 4);
         put(out, 2835, 4);
-        put(out, spec.bitsPerPixel <= 8 ? static_cast<std::uint32_t>(table.size()) : 0, 4);
+        put(out, recipe.bitsPerPixel <= 8 ? static_cast<std::uint32_t>(table.size()) : 0, 4);
         put(out, 0, 4);
-        if (spec.header != HeaderForm::Info) {
-            const ChannelMasks m = spec.masks.value_or(ChannelMasks{});
+        if (recipe.header != HeaderForm::Info) {
+            const ChannelMasks m = recipe.masks.value_or(ChannelMasks{});
             put(out, m.red, 4);
             put(out, m.green, 4);
             put(out, m.blue, 4);
@@ -84,7 +84,7 @@ Bytes buildBmp(const BmpSpec& spec) {
         }
     }
     if (masksAfterHeader) {
-        const ChannelMasks m = spec.masks.value_or(ChannelMasks{});
+        const ChannelMasks m = recipe.masks.value_or(ChannelMasks{});
         put(out, m.red, 4);
         put(out, m.green, 4);
         put(out, m.blue, 4);

@@ -14,7 +14,7 @@ using Bytes = std::vector<std::uint8_t>;
 enum class HeaderForm { Core, Info, V4, V5 };
 
 // Describes a BMP file to build byte by byte, so tests control every header field.
-struct BmpSpec {
+struct BmpRecipe {
     std::int32_t width = 32;
     std::int32_t rows = 32;
     bool topDown = false;
@@ -27,9 +27,9 @@ struct BmpSpec {
     std::uint16_t planes = 1;
 };
 
-Bytes buildBmp(const BmpSpec& spec);
+Bytes buildBmp(const BmpRecipe& recipe);
 
-// The colour table buildBmp writes when a BmpSpec gives none.
+// The colour table buildBmp writes when a BmpRecipe gives none.
 std::vector<std::uint32_t> greyRamp(unsigned bitsPerPixel);
 
 void writeFile(const std::string& path, const Bytes& bytes);

@@ -19,7 +19,7 @@ struct GifExtension {
 // given, the transparent colour index (with the transparency flag set).
 GifExtension graphicControl(int disposal, int delay, std::optional<int> transparentIndex = std::nullopt);
 
-struct GifFrameSpec {
+struct GifFrameRecipe {
     int left = 0;
     int top = 0;
     int width = 1;
@@ -32,16 +32,16 @@ struct GifFrameSpec {
 
 // Colour tables are padded with black to a power of two entries (at least 2), as the format
 // stores them.
-struct GifSpec {
+struct GifRecipe {
     std::string signature = "GIF89a";
     int width = 1;  // logical screen
     int height = 1;
     std::vector<std::uint32_t> globalColors{};  // empty: no global table
     int backgroundIndex = 0;
-    std::vector<GifFrameSpec> frames{};
+    std::vector<GifFrameRecipe> frames{};
 };
 
 // Encodes the file with giflib's encoder; the signature is written as given.
-Bytes buildGif(const GifSpec& spec);
+Bytes buildGif(const GifRecipe& recipe);
 
 }  // namespace velmora::test

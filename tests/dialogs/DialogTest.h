@@ -1,0 +1,36 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QMap>
+#include <QWidget>
+
+#include "DialogDriving.h"
+#include "RecordingDialogDesktop.h"
+#include "support/BmpBuilder.h"
+
+namespace velmora::test {
+
+// What a dialog needs around it: a recording desktop, a window to be placed over (the main
+// window's size and first place), the built-in texts, and a folder for files.
+class DialogTest : public ::testing::Test {
+protected:
+    DialogTest() { mainWindow.setGeometry(232, 155, 223, 299); }
+
+    // The built-in texts the tests read back; any other key reads as itself.
+    QString text(const QString& key) const { return texts.value(key, key); }
+    QString file(const std::string& name) const { return QString::fromStdString(dir.path(name)); }
+
+    QMap<QString, QString> texts = {
+        {"ItemA1", "Go!"},
+        {"ItemB1", "Enter the password"},
+        {"ItemB6", "Go!"},
+        {"ItemC1", "The password is incorrect"},
+        {"ItemC2", "The information is not entered"},
+    };
+    RecordingDialogDesktop<> desktop;
+    QWidget mainWindow;
+    TempDir dir;
+};
+
+}  // namespace velmora::test
