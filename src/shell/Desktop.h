@@ -20,6 +20,8 @@ public:
     virtual std::optional<QString> chooseOpenPicture() = 0;
     // The save dialog for the changed picture; adds ".bmp" to a name without extension.
     virtual std::optional<QString> chooseSavePicture() = 0;
+    // Whether the desktop has a system tray to minimise into.
+    virtual bool hasSystemTray() = 0;
 };
 
 // The text the error box shows: a "." is appended when the last character sorts above "."

@@ -71,6 +71,8 @@ public:
     void setOutputPolicy(OutputPolicy k) { settings_.outputPolicy = k; }
     // Whether the first-run tips show at the next start.
     void setFirstOpen(bool show) { settings_.firstOpen = show; }
+    // Whether the program sits in the tray, as the next start will find it.
+    void setMinimized(bool inTray) { settings_.minimized = inTray; }
     // One language text, replacing the built-in one.
     void setText(const QString& key, const QString& text) { texts_.set(key, text); }
     // How extracted lines are laid out as display rows; none keeps each line whole.

@@ -42,7 +42,6 @@ MainSkin::MainSkin(QWidget& window, QWidget* drum)
       hideCaption(label(window, "SkinLabel2", {75, 36})), extractCaption(label(window, "SkinLabel3", {122, 36})),
       exitCaption(label(window, "SkinLabel4", {160, 37})) {
     skin->setPicture(lookPicture(QStringLiteral("skin.bmp")));
-    window.setWindowIcon(programIcon());
     productLabel->setCaption(QStringLiteral("Velmora"));
     if (drum) {
         drum->setParent(&window);

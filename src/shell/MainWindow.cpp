@@ -1,6 +1,7 @@
 #include "shell/MainWindow.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QContextMenuEvent>
 #include <QMenu>
@@ -11,6 +12,8 @@
 #include "shell/Desktop.h"
 #include "settings/IniStore.h"
 #include "shell/MainController.h"
+#include "shell/TrayIcon.h"
+#include "shell/TrayMinimizer.h"
 #include "dialogs/OptionsDialog.h"
 #include "anim/GifAnimator.h"
 #include "skin/FileDropTarget.h"
@@ -59,6 +62,12 @@ MainWindow::MainWindow(MainController& controller, Desktop& desktop, GifAnimator
                                   [this] { controller_.finishExtract(); }},
                                  this);
     options_ = new OptionsDialog(texts, this);
+    trayIcon_ = new TrayIcon(this);
+    trayIcon_->setHint(QStringLiteral("Velmora v1.0"));
+    trayIcon_->setIcon(QApplication::windowIcon());
+    trayIcon_->setPopupMenu(menu_);
+    trayMinimizer_ = new TrayMinimizer(*this, *trayIcon_, controller_, desktop_, this);
+    connect(trayIcon_, &TrayIcon::doubleClicked, trayMinimizer_, &TrayMinimizer::restoreFromTray);
     connect(hide_, &OperationDialog::working, this, &MainWindow::blockCommands);
     connect(extract_, &OperationDialog::working, this, &MainWindow::blockCommands);
     controller_.setRewrap(textBoxRewrap(font()));
@@ -66,11 +75,11 @@ MainWindow::MainWindow(MainController& controller, Desktop& desktop, GifAnimator
     showLoadedState(false);
     connect(&controller_, &MainController::loadedChanged, this, &MainWindow::showLoadedState);
 
-    connect(skin_.productLabel, &SkinLabel::clicked, items_.value(QStringLiteral("About_Menu")), &QAction::trigger);
-    connect(skin_.minimizeBtn, &ImageBtn::clicked, this, &MainWindow::minimizeCommand);
-    connect(skin_.hideBtn, &ImageBtn::clicked, this, [this] { runOfferedItem(QStringLiteral("HideInfo_Menu")); });
-    connect(skin_.extractBtn, &ImageBtn::clicked, this, [this] { runOfferedItem(QStringLiteral("ExtractInfo_Menu")); });
-    connect(skin_.exitBtn, &ImageBtn::clicked, items_.value(QStringLiteral("Exit_Menu")), &QAction::trigger);
+    connect(skin_.productLabel, &SkinLabel::clicked, this, &MainWindow::productLabelClicked);
+    connect(skin_.minimizeBtn, &ImageBtn::clicked, this, &MainWindow::minimizeButtonClicked);
+    connect(skin_.hideBtn, &ImageBtn::clicked, this, &MainWindow::hideButtonClicked);
+    connect(skin_.extractBtn, &ImageBtn::clicked, this, &MainWindow::extractButtonClicked);
+    connect(skin_.exitBtn, &ImageBtn::clicked, this, &MainWindow::exitButtonClicked);
     connect(skin_.drumPanel, &SkinPanel::clicked, this, &MainWindow::drumClicked);
     connect(skin_.drumPanel, &SkinPanel::doubleClicked, this, &MainWindow::drumClicked);
 }
@@ -127,12 +136,6 @@ void MainWindow::blockCommands(bool blocked) {
     skin_.drumPanel->setAcceptDrops(!blocked);
 }
 
-void MainWindow::runOfferedItem(const QString& name) {
-    QAction* item = items_.value(name);
-    if (item->isVisible()) item->trigger();
-    else desktop_.beep();
-}
-
 void MainWindow::drumClicked() {
     if (!blocked_) controller_.drumClicked();
 }
@@ -157,6 +160,9 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         desktop_.showError(QString::fromStdString(e.what()));
     }
     event->accept();
+    // The program ends with its main window, also from the tray, where the window is hidden
+    // and closing it would not end the event loop by itself.
+    QCoreApplication::quit();
 }
 
 void MainWindow::contextMenuEvent(QContextMenuEvent* event) {
@@ -168,9 +174,26 @@ void MainWindow::closeCommand() { controller_.closePicture(); }
 void MainWindow::hideCommand() { hide_->run(controller_.settings().step, controller_.settings().baseColor, *this); }
 void MainWindow::extractCommand() { extract_->run(*this); }
 void MainWindow::helpCommand() { desktop_.openHelp(QStringLiteral("ID_01")); }
-void MainWindow::minimizeCommand() { showMinimized(); }
+void MainWindow::minimizeCommand() { trayMinimizer_->toggle(); }
 void MainWindow::exitCommand() { close(); }
 void MainWindow::aboutCommand() { desktop_.showMessage(QStringLiteral("Velmora v1.1")); }
+
+void MainWindow::minimizeButtonClicked() { trayMinimizer_->minimizeToTray(); }
+void MainWindow::hideButtonClicked() { runItemOrBeep("HideInfo_Menu"); }
+void MainWindow::extractButtonClicked() { runItemOrBeep("ExtractInfo_Menu"); }
+void MainWindow::exitButtonClicked() { items_.value(QStringLiteral("Exit_Menu"))->trigger(); }
+void MainWindow::productLabelClicked() { items_.value(QStringLiteral("About_Menu"))->trigger(); }
+
+void MainWindow::runItemOrBeep(const char* item) {
+    QAction* action = items_.value(QLatin1String(item));
+    if (action->isVisible()) action->trigger();
+    else desktop_.beep();
+}
+
+void MainWindow::openStartFiles(const QStringList& fileNames) {
+    trayMinimizer_->stayOnScreen();
+    controller_.filesDropped(fileNames);
+}
 
 void MainWindow::optionsCommand() {
     if (const auto k = options_->choosePolicy(controller_.settings().outputPolicy, *this))

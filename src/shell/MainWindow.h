@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QHash>
+#include <QStringList>
 #include <QWidget>
 
 #include "shell/MainSkin.h"
@@ -16,6 +17,8 @@ class ExtractDialog;
 class HideDialog;
 class MainController;
 class OptionsDialog;
+class TrayIcon;
+class TrayMinimizer;
 
 // The borderless, always-on-top main window: the washing-machine skin with its buttons,
 // captions and drum, the popup menu on right-click, and the commands behind them.
@@ -34,9 +37,24 @@ public:
     OptionsDialog* optionsDialog() const { return options_; }
     const MainSkin& skin() const { return skin_; }
 
+    TrayIcon* trayIcon() const { return trayIcon_; }
+
     void optionsCommand();
     void hideCommand();
     void extractCommand();
+
+    // The window's own commands, for its image buttons and the product-name label: Minimize
+    // goes to the tray; Hide and Extract run their menu items while the menu offers them and
+    // beep otherwise; Exit and the label run Exit and About.
+    void minimizeButtonClicked();
+    void hideButtonClicked();
+    void extractButtonClicked();
+    void exitButtonClicked();
+    void productLabelClicked();
+
+    // Files named on the command line (a file manager's "Open with"), opened after the show
+    // step like files dropped on the drum; the window stays on the screen for them.
+    void openStartFiles(const QStringList& fileNames);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -50,8 +68,6 @@ private:
     // While a dialog is hidden for its operation, no command may start.
     void blockCommands(bool blocked);
     void setMenuPictures();
-    // The Hide and Extract buttons run their menu item while the menu offers it, else beep.
-    void runOfferedItem(const QString& name);
     void drumClicked();
     void openCommand();
     void closeCommand();
@@ -59,6 +75,7 @@ private:
     void aboutCommand();
     void minimizeCommand();
     void exitCommand();
+    void runItemOrBeep(const char* item);
 
     MainController& controller_;
     Desktop& desktop_;
@@ -69,6 +86,8 @@ private:
     HideDialog* hide_;
     ExtractDialog* extract_;
     OptionsDialog* options_;
+    TrayIcon* trayIcon_;
+    TrayMinimizer* trayMinimizer_;
     bool shown_ = false;
     bool blocked_ = false;
 };

@@ -5,6 +5,7 @@
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QSystemTrayIcon>
 #include <QUrl>
 
 namespace velmora {
@@ -40,6 +41,8 @@ std::optional<QString> chooseSaveName(QWidget* parent, const QString& filter, co
 }
 
 std::optional<QString> QtDesktop::chooseSavePicture() { return chooseSaveName(parent_, kBitmapFilter, QStringLiteral("bmp")); }
+
+bool QtDesktop::hasSystemTray() { return QSystemTrayIcon::isSystemTrayAvailable(); }
 
 std::optional<QString> QtDesktop::chooseTextFileToOpen() {
     const QString name = QFileDialog::getOpenFileName(parent_, QString(), QString(),

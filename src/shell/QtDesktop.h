@@ -7,7 +7,7 @@
 
 namespace velmora {
 
-// The real desktop: Qt message boxes, file dialogs, the beep and the help viewer.
+// The real desktop: Qt message boxes, file dialogs, the beep, the help viewer and the tray.
 class QtDesktop : public Desktop {
 public:
     // Dialogs are parented to the given window so they stay above it.
@@ -18,6 +18,7 @@ public:
     void showError(const QString& text) override;
     std::optional<QString> chooseOpenPicture() override;
     std::optional<QString> chooseSavePicture() override;
+    bool hasSystemTray() override;
     void beep() override;
     void openHelp(const QString& topic) override;
     std::optional<QString> chooseTextFileToOpen() override;

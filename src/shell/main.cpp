@@ -1,3 +1,5 @@
+#include <QFileInfo>
+
 #include "shell/MainController.h"
 #include "shell/MainWindow.h"
 #include "anim/GifAnimator.h"
@@ -5,6 +7,7 @@
 #include "shell/QtDesktop.h"
 #include "shell/SettingsPath.h"
 #include "shell/VelmoraApplication.h"
+#include "skin/Look.h"
 
 using namespace velmora;
 
@@ -14,6 +17,7 @@ int main(int argc, char** argv) {
     app.setDesktop(&desktop);
 
     const QString folder = programFolder();
+    app.setWindowIcon(programIcon());
     auto* animator = new GifAnimator;  // the window takes it as its drum
     GifDrum drum(*animator);
     MainController controller(desktop, drum, folder, settingsFilePath(folder));
@@ -21,5 +25,9 @@ int main(int argc, char** argv) {
     desktop.setParentWindow(&window);
     desktop.setHelpFile(folder + QStringLiteral("help_eng.hlp"));
     window.show();
+    // The pictures a file manager asks the program to open ("velmora FILE…").
+    QStringList files;
+    for (const QString& name : app.arguments().mid(1)) files << QFileInfo(name).absoluteFilePath();
+    if (!files.isEmpty()) window.openStartFiles(files);
     return app.exec();
 }

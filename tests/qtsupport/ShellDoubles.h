@@ -21,6 +21,7 @@ public:
     std::deque<QString> openAnswers;
     std::deque<QString> saveAnswers;
     int openDialogs = 0;
+    bool systemTray = true;  // whether the desktop offers a tray
 
     void showError(const QString& text) override { errors << errorBoxText(text); }
     std::optional<QString> chooseOpenPicture() override {
@@ -28,6 +29,7 @@ public:
         return next(openAnswers);
     }
     std::optional<QString> chooseSavePicture() override { return next(saveAnswers); }
+    bool hasSystemTray() override { return systemTray; }
 };
 
 // The drum as a list of the commands it was given ("load 2.gif", "Loop 0", "Animate 1",

@@ -93,7 +93,7 @@ TEST_F(Controller, EveryWayBackToTheEmptyStateReleasesThePictureFile) {
         std::function<void()> close;
     };
     writeFile(folder("text.bmp"), {'h', 'e', 'l', 'l', 'o'});
-    BmpSpec black;
+    BmpRecipe black;
     black.pixelData = Bytes(96 * 32, 0);  // no step in pixel (0, 0)
     const std::vector<Case> cases = {
         {"Close", [&] { controller->closePicture(); }},

@@ -75,15 +75,15 @@ TEST_F(MainWindowTest, ShortcutsRunTheVisibleCommandsOnly) {
 TEST_F(MainWindowTest, ClickingTheDrumOpensOnlyWhenEmpty) {
     showWindow();
     desktop.openAnswers = {picture("p.bmp")};
-    const QPoint drum = MainSkin::kDrumArea.center();
+    const QPoint middle = MainSkin::kDrumArea.center();
     QTest::mouseClick(window.windowHandle(), Qt::LeftButton, {}, QPoint(190, 110));  // beside the drum
     EXPECT_EQ(desktop.openDialogs, 0);
-    QTest::mousePress(window.windowHandle(), Qt::LeftButton, {}, drum);
+    QTest::mousePress(window.windowHandle(), Qt::LeftButton, {}, middle);
     EXPECT_EQ(desktop.openDialogs, 0);  // a press alone is no click
-    QTest::mouseRelease(window.windowHandle(), Qt::LeftButton, {}, drum);
+    QTest::mouseRelease(window.windowHandle(), Qt::LeftButton, {}, middle);
     EXPECT_TRUE(controller->loaded());
-    QTest::mouseClick(window.windowHandle(), Qt::LeftButton, {}, drum);
-    QTest::mouseDClick(window.windowHandle(), Qt::LeftButton, {}, drum);
+    QTest::mouseClick(window.windowHandle(), Qt::LeftButton, {}, middle);
+    QTest::mouseDClick(window.windowHandle(), Qt::LeftButton, {}, middle);
     EXPECT_EQ(desktop.openDialogs, 1);
     window.close();
 }

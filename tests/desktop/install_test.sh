@@ -1,0 +1,81 @@
+#!/usr/bin/env bash
+# The install into a temporary prefix: the layout, a menu entry that passes
+# desktop-file-validate, a manual page without warnings, the installed program started by the
+# entry's own command line with a BMP named on it (as a file manager's "Open with" does) and run
+# by a user who may not write the installed folder, whose settings therefore go to
+# ~/.config/velmora; and the README's uninstall, which leaves nothing behind.
+# Usage: xvfb-run -s -ac install_test.sh BUILD_FOLDER
+set -euo pipefail
+source "$(dirname "$0")/x11_windows.sh"
+build=$(realpath "${1:?usage: install_test.sh BUILD_FOLDER}")
+
+work=$(mktemp -d)
+chmod 755 "$work"
+use_leak_rules "$work"
+manifest=$build/install_manifest.txt
+# A real install's manifest (the list the uninstall needs) survives this test's install.
+[[ ! -e $manifest ]] || cp -p "$manifest" "$work/manifest.kept"
+cleanup() {
+  if [[ -e $work/manifest.kept ]]; then cp -p "$work/manifest.kept" "$manifest"; else rm -f "$manifest"; fi
+  chmod -R u+w "$work" 2>/dev/null || true
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+prefix=$work/prefix
+cmake --install "$build" --prefix "$prefix" >/dev/null
+
+program=$prefix/lib/velmora
+for file in velmora 1.gif 2.gif 3.gif 4.gif help_eng.hlp Language/English.lng look/velmora32.png \
+  ../../bin/velmora-cli ../../share/man/man1/velmora-cli.1 ../../share/applications/velmora.desktop; do
+  [[ -f $program/$file ]] || fail "not installed: $program/$file"
+done
+for side in 32 48 64 128; do
+  [[ -f $prefix/share/icons/hicolor/${side}x$side/apps/velmora.png ]] || fail "no ${side}x$side icon"
+done
+[[ -L $prefix/bin/velmora && $(realpath "$prefix/bin/velmora") == "$program/velmora" ]] ||
+  fail "bin/velmora does not lead to the program"
+"$prefix/bin/velmora-cli" --help >/dev/null || fail "velmora-cli does not run from the path"
+
+entry=$prefix/share/applications/velmora.desktop
+report=$(desktop-file-validate "$entry" 2>&1) || fail "desktop-file-validate: $report"
+[[ -z $report ]] || fail "desktop-file-validate has remarks: $report"
+grep -qx 'MimeType=image/bmp;' "$entry" || fail "the entry does not open BMP pictures"
+report=$(groff -man -ww -z "$prefix/share/man/man1/velmora-cli.1" 2>&1)
+[[ -z $report ]] || fail "the manual page has warnings: $report"
+
+# The installed folder belongs to someone else: as root, the program runs as nobody; as anyone
+# else, the folder is made read-only. The picture is too small, so its message shows that the
+# command line reached the program.
+chmod -R a-w "$program"
+convert -size 8x8 xc:white "BMP3:$work/small.bmp"
+home=$work/home
+mkdir -p "$home/runtime"
+chmod 700 "$home/runtime"
+as_user=()
+if (($(id -u) == 0)); then
+  chown -R nobody "$home"
+  as_user=(setpriv --reuid="$(id -u nobody)" --regid="$(id -g nobody)" --clear-groups)
+fi
+exec_line=$(sed -n 's/^Exec=//p' "$entry")
+read -r -a command <<<"${exec_line/\%f/$work/small.bmp}"
+"${as_user[@]}" env HOME="$home" XDG_CONFIG_HOME="$home/.config" XDG_RUNTIME_DIR="$home/runtime" \
+  "${command[@]}" &
+pid=$!
+wait_until 30 main_on_screen $pid || fail "the installed program did not start"
+wait_until 10 has_other_top_window $pid || fail "the picture named on the command line was not opened"
+xdotool key Return  # the message box has the focus and one button
+wait_until 10 eval "! has_other_top_window $pid" || fail "the message box did not close"
+menu_choose $pid "$(main_window $pid)" Up Return
+wait_exit $pid 20
+
+[[ ! -e $program/velmora.ini ]] || fail "settings written into the installed folder"
+grep -qx '\[Main\]' "$home/.config/velmora/velmora.ini" || fail "no settings in ~/.config/velmora"
+
+# Uninstall as the README says.
+chmod -R u+w "$program"
+xargs -d '\n' rm -f -- <"$manifest"
+find "$program" -depth -type d -empty -delete
+left=$(find "$prefix" ! -type d)
+[[ -z $left ]] || fail "the uninstall left $left"
+echo "install: all good"
