@@ -18,6 +18,7 @@ public:
     explicit SkinLabel(QWidget* parent = nullptr);
 
     void setCaption(const QString& caption);
+    const QString& caption() const { return caption_; }
     void setAlignment(Align alignment);
     void setStyle(Style style);
 
