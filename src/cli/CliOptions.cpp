@@ -3,6 +3,7 @@
 #include <charconv>
 #include <map>
 
+#include "engine/CodePage.h"
 #include "engine/HideCore.h"
 #include "engine/NamedColors.h"
 
@@ -28,6 +29,13 @@ std::int32_t parseStep(const std::string& text) {
     if (!step || *step < kMinStep || *step > kMaxStep)
         throw UsageError("--step must be a whole number from " + stepRange() + ", not '" + text + "'");
     return *step;
+}
+
+std::string parseCodePage(const std::string& name) {
+    if (!isEightBitCodePage(name))
+        throw UsageError("--code-page takes an 8-bit code page this system knows, such as windows-1251, not '" + name +
+                         "'");
+    return name;
 }
 
 class ArgumentCursor {
@@ -86,6 +94,7 @@ CliOptions parseArguments(const std::vector<std::string>& args) {
         else if (arg == "--base-color" && hide) o.baseColor = parseBaseColor(cursor.valueOf(arg));
         else if (arg == "--password-file" && secret) o.passwordFile = cursor.valueOf(arg);
         else if (arg == "--text-file" && hide) o.textFile = cursor.valueOf(arg);
+        else if (arg == "--code-page" && secret) o.codePage = parseCodePage(cursor.valueOf(arg));
         else if (arg == "--raw" && secret) o.raw = true;
         else if (arg.starts_with("-") && arg != "-") throw UsageError("unknown option '" + arg + "' for " + args[1]);
         else if (o.picture.empty()) o.picture = arg;
@@ -98,24 +107,32 @@ CliOptions parseArguments(const std::vector<std::string>& args) {
     return o;
 }
 
+std::string CliOptions::chosenCodePage() const { return codePage.value_or(systemCodePage()); }
+
 std::string helpText(const std::string& topic) {
+    const std::string codePageHelp =
+        "  --code-page NAME    the 8-bit code page of the password and the text, such as\n"
+        "                      windows-1251; default: the one of the locale, here " + systemCodePage() + "\n";
     if (topic == "hide")
-        return std::string("usage: velmora-cli hide PICTURE -o OUTPUT --step N --base-color C --password-file FILE\n"
-               "                        [--text-file FILE] [--raw]\n"
+        return "usage: velmora-cli hide PICTURE -o OUTPUT --step N --base-color C --password-file FILE\n"
+               "                        [--text-file FILE] [--code-page NAME] [--raw]\n"
                "Hides a password-protected text in a BMP picture and writes the result to OUTPUT.\n"
-               "  --step N            every N-th pixel carries a byte (") + stepRange() + ")\n"
+               "  --step N            every N-th pixel carries a byte (" + stepRange() + ")\n"
                "  --base-color C      added to every stored byte: decimal, 0x..., $... or a colour\n"
                "                      name (Black, Maroon, Green, ..., Teal, ..., MedGray); default 0\n"
                "  --password-file F   first line of F is the password (1 to " + std::to_string(kMaxPasswordBytes) + " bytes); without it\n"
                "                      the password is asked on the terminal\n"
                "  --text-file F       the message; without it, standard input. Each line is a line\n"
-               "                      of the message (LF or CRLF)\n"
+               "                      of the message (LF or CRLF), stored in the code page\n" +
+               codePageHelp +
                "  --raw               store the text's bytes exactly, without line packing or\n"
-               "                      code-page conversion\n";
+               "                      code-page conversion\n"
+               "A password or text with a character the code page cannot store is refused.\n";
     if (topic == "extract")
-        return "usage: velmora-cli extract PICTURE [--password-file FILE] [--raw]\n"
+        return "usage: velmora-cli extract PICTURE [--password-file FILE] [--code-page NAME] [--raw]\n"
                "Prints the message hidden in PICTURE, one line per line.\n"
-               "  --password-file F   first line of F is the password; without it, it is asked\n"
+               "  --password-file F   first line of F is the password; without it, it is asked\n" +
+               codePageHelp +
                "  --raw               write the stored bytes exactly, separators included\n";
     if (topic == "capacity")
         return "usage: velmora-cli capacity PICTURE --step N\n"
@@ -131,7 +148,9 @@ std::string helpText(const std::string& topic) {
            "  capacity   how many bytes a picture can carry\n"
            "  info       describe a picture file\n\n"
            "'velmora-cli COMMAND --help' describes a command. Exit status: 0 done, 1 the operation\n"
-           "failed, 2 bad usage. Passwords are never taken from the command line.\n";
+           "failed, 2 bad usage. Passwords are never taken from the command line. Text and\n"
+           "passwords are stored in the 8-bit code page of the locale, here " + systemCodePage() + ",\n"
+           "unless --code-page names another.\n";
 }
 
 }  // namespace velmora::cli

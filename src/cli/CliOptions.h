@@ -26,7 +26,11 @@ struct CliOptions {
     ColorValue baseColor = 0;
     std::optional<std::string> passwordFile;
     std::optional<std::string> textFile;
+    std::optional<std::string> codePage;  // the locale's page when not given
     bool raw = false;
+
+    // The 8-bit code page of the password and the text.
+    std::string chosenCodePage() const;
 };
 
 CliOptions parseArguments(const std::vector<std::string>& args);
@@ -34,6 +38,7 @@ CliOptions parseArguments(const std::vector<std::string>& args);
 // Decimal, hexadecimal written 0x... or $..., or a standard colour name such as Teal.
 ColorValue parseBaseColor(const std::string& text);
 
+// The help of a command ("" for the overview); it names the code page used by default here.
 std::string helpText(const std::string& topic);
 
 }  // namespace velmora::cli

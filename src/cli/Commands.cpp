@@ -1,10 +1,10 @@
 #include "cli/Commands.h"
 
-#include <fstream>
-#include <iostream>
-#include <iterator>
+#include <cstdio>
+#include <ostream>
 #include <sstream>
 
+#include "cli/InputFile.h"
 #include "cli/OperationError.h"
 #include "cli/PasswordInput.h"
 #include "engine/CarrierLayout.h"
@@ -18,6 +18,13 @@ namespace velmora::cli {
 
 namespace {
 
+// The longest text any picture can carry: every slot but those of the step's base colour and
+// the two lengths, less a password of one byte.
+constexpr std::size_t kLongestStoredText = kMaxSlots - 4 - 1;
+// One stored byte comes from at most three bytes of input: a character of an 8-bit code page
+// is at most three bytes of UTF-8, a line end at most two.
+constexpr std::size_t kInputBytesPerStoredByte = 3;
+
 // Opens a picture the way the program does before any hide or extract: it must be a
 // bitmap-sized picture of at least 32 by 32 pixels.
 CarrierPicture openCarrier(const std::string& fileName) {
@@ -28,23 +35,40 @@ CarrierPicture openCarrier(const std::string& fileName) {
     return picture;
 }
 
-std::string readAll(std::istream& in) {
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+// The message input, read no further than any picture could use: one byte more than that
+// already makes it too large.
+std::string readText(const CliOptions& options) {
+    const std::size_t limit = options.raw ? kLongestStoredText : kLongestStoredText * kInputBytesPerStoredByte;
+    const std::string text = options.textFile ? InputFile(*options.textFile).readAtMost(limit + 1)
+                                              : readStandardInputAtMost(limit + 1);
+    if (text.size() > limit) throw OperationError(messages::kTextTooLarge);
+    return text;
 }
 
-std::string readText(const CliOptions& options, std::istream& in) {
-    if (!options.textFile) return readAll(in);
-    std::ifstream file(*options.textFile, std::ios::binary);
-    if (!file) throw OperationError(messages::cannotOpenFile(*options.textFile));
-    return readAll(file);
+// The character at offset as the user typed it, or the byte when it is not UTF-8.
+std::string characterAt(const std::string& line, std::size_t offset) {
+    const auto lead = static_cast<unsigned char>(line[offset]);
+    const std::size_t length = lead >= 0xC2 && lead < 0xE0 ? 2 : lead >= 0xE0 && lead < 0xF0 ? 3 : lead >= 0xF0 && lead < 0xF5 ? 4 : 0;
+    bool whole = length > 0 && offset + length <= line.size();
+    for (std::size_t i = 1; whole && i < length; ++i) whole = (static_cast<unsigned char>(line[offset + i]) & 0xC0) == 0x80;
+    if (whole) return "'" + line.substr(offset, length) + "'";
+    char byte[16];
+    std::snprintf(byte, sizeof byte, "byte 0x%02X", lead);
+    return byte;
 }
 
-// Lines split at LF or CRLF; a final line break ends the last line and adds none.
+// Lines split at LF or CRLF; a final line break ends the last line and adds none. A character
+// the code page cannot store is refused rather than hidden as "?".
 std::vector<std::string> splitLines(const std::string& text, const std::string& codePage) {
     std::vector<std::string> lines;
     std::istringstream stream(text);
     for (std::string line; std::getline(stream, line);) {
         if (!line.empty() && line.back() == '\r') line.pop_back();
+        if (const std::size_t bad = firstUnstorable(line, codePage); bad != std::string::npos) {
+            throw UsageError("line " + std::to_string(lines.size() + 1) + " of the text has a character that " + codePage +
+                             " cannot store: " + characterAt(line, bad) +
+                             "; choose the code page with --code-page, or keep the bytes as they are with --raw");
+        }
         lines.push_back(encodeToCodePage(line, codePage));
     }
     return lines;
@@ -52,14 +76,14 @@ std::vector<std::string> splitLines(const std::string& text, const std::string& 
 
 }  // namespace
 
-int runHide(const CliOptions& options, std::istream& in, std::ostream& out) {
-    const std::string codePage = systemCodePage();
+int runHide(const CliOptions& options, std::ostream& out) {
+    const std::string codePage = options.chosenCodePage();
     CarrierPicture picture = openCarrier(options.picture);
     HideRequest request;
     request.step = options.step;
     request.baseColor = options.baseColor;
     request.password = readPassword(options.passwordFile, /*confirm=*/true, codePage);
-    const std::string text = readText(options, in);
+    const std::string text = readText(options);
     request.storedText = options.raw ? text : packMessageText(splitLines(text, codePage));
 
     switch (hideMessage(picture, request)) {
@@ -73,7 +97,7 @@ int runHide(const CliOptions& options, std::istream& in, std::ostream& out) {
 }
 
 int runExtract(const CliOptions& options, std::ostream& out) {
-    const std::string codePage = systemCodePage();
+    const std::string codePage = options.chosenCodePage();
     const CarrierPicture picture = openCarrier(options.picture);
     const std::string password = readPassword(options.passwordFile, /*confirm=*/false, codePage);
     const ExtractResult result = extractMessage(picture, password);
@@ -83,7 +107,7 @@ int runExtract(const CliOptions& options, std::ostream& out) {
     } else {
         for (const auto& line : unpackMessageText(result.storedText)) out << decodeFromCodePage(line, codePage) << '\n';
     }
-    return out.flush() ? 0 : 1;
+    return 0;
 }
 
 int runCapacity(const CliOptions& options, std::ostream& out) {

@@ -4,31 +4,29 @@
 #include <termios.h>
 #include <unistd.h>
 
-#include <fstream>
-#include <sstream>
-
 #include "cli/CliOptions.h"
+#include "cli/InputFile.h"
 #include "cli/OperationError.h"
 #include "engine/CodePage.h"
 #include "engine/HideCore.h"
+#include "engine/EngineError.h"
 #include "engine/OperationMessages.h"
 
 namespace velmora::cli {
 
 namespace {
 
-std::string firstLine(const std::string& text) {
-    std::string line = text.substr(0, text.find('\n'));
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    return line;
-}
+// A password line is read no further than this: room for kMaxPasswordBytes characters of up to four UTF-8
+// bytes each, so a longer line is too long whatever it holds.
+constexpr std::size_t kLongestPasswordLine = 4 * kMaxPasswordBytes + 1;
+const std::string kTooLong = "the password is longer than " + std::to_string(kMaxPasswordBytes) + " bytes";
 
 std::string readPasswordFile(const std::string& fileName) {
-    std::ifstream in(fileName, std::ios::binary);
-    if (!in) throw UsageError("cannot read the password file " + fileName);
-    std::ostringstream contents;
-    contents << in.rdbuf();
-    return firstLine(contents.str());
+    try {
+        return InputFile(fileName).readFirstLine(kLongestPasswordLine);
+    } catch (const EngineError& e) {
+        throw UsageError("cannot read the password file " + fileName + ": " + e.reason());
+    }
 }
 
 // Asks on the controlling terminal, so that standard input stays free for the message.
@@ -52,10 +50,11 @@ public:
         }
         std::string line;
         char c = 0;
-        while (::read(fd_, &c, 1) == 1 && c != '\n') line += c;
+        while (line.size() <= kLongestPasswordLine && ::read(fd_, &c, 1) == 1 && c != '\n') line += c;
         if (isTty) ::tcsetattr(fd_, TCSAFLUSH, &saved);
         w = ::write(fd_, "\n", 1);
-        return firstLine(line);
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        return line;
     }
 
 private:
@@ -74,10 +73,14 @@ std::string readPassword(const std::optional<std::string>& passwordFile, bool co
         if (confirm && terminal.ask("Confirm the password: ") != typed)
             throw OperationError(messages::kPasswordIncorrect);
     }
+    if (typed.size() > kLongestPasswordLine) throw UsageError(kTooLong);
+    if (firstUnstorable(typed, codePage) != std::string::npos)
+        throw UsageError("the password has a character that " + codePage +
+                         " cannot store, which would be weakened to '?'; choose another password, or the "
+                         "code page with --code-page");
     const std::string password = encodeToCodePage(typed, codePage);
     if (password.empty()) throw UsageError("the password is empty");
-    if (password.size() > kMaxPasswordBytes) 
-        throw UsageError("the password is longer than " + std::to_string(kMaxPasswordBytes) + " bytes");
+    if (password.size() > kMaxPasswordBytes) throw UsageError(kTooLong);
     return password;
 }
 

@@ -1,3 +1,4 @@
+#include <csignal>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -5,27 +6,31 @@
 #include "cli/CliOptions.h"
 #include "cli/Commands.h"
 #include "cli/OperationError.h"
+#include "cli/StandardOutput.h"
 #include "engine/EngineError.h"
+#include "engine/InterruptCleanup.h"
 
 using namespace velmora;
 
-int main(int argc, char** argv) {
-    std::ios::sync_with_stdio(false);
-    const std::vector<std::string> args(argv, argv + argc);
+namespace {
+
+int runCommand(const std::vector<std::string>& args, std::ostream& out) {
     try {
         const cli::CliOptions options = cli::parseArguments(args);
         switch (options.command) {
-        case cli::Command::Help: std::cout << cli::helpText(options.helpTopic); return 0;
-        case cli::Command::Hide: return cli::runHide(options, std::cin, std::cout);
-        case cli::Command::Extract: return cli::runExtract(options, std::cout);
-        case cli::Command::Capacity: return cli::runCapacity(options, std::cout);
-        case cli::Command::Info: return cli::runInfo(options, std::cout);
+        case cli::Command::Help: out << cli::helpText(options.helpTopic); return 0;
+        case cli::Command::Hide: return cli::runHide(options, out);
+        case cli::Command::Extract: return cli::runExtract(options, out);
+        case cli::Command::Capacity: return cli::runCapacity(options, out);
+        case cli::Command::Info: return cli::runInfo(options, out);
         }
     } catch (const cli::UsageError& e) {
         std::cerr << "velmora-cli: " << e.what() << "\nTry 'velmora-cli --help'.\n";
         return 2;
     } catch (const EngineError& e) {
         std::cerr << "velmora-cli: " << e.what() << '\n';
+        // The system's reason on a line of its own, so the first line stays the program's text.
+        if (!e.reason().empty()) std::cerr << "velmora-cli: " << e.reason() << '\n';
         return 1;
     } catch (const cli::OperationError& e) {
         std::cerr << "velmora-cli: " << e.what() << '\n';
@@ -35,4 +40,20 @@ int main(int argc, char** argv) {
         return 1;
     }
     return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    std::ios::sync_with_stdio(false);
+    removeTemporaryFilesOnInterrupt();
+    // A file size limit then fails the write ("File too large") instead of killing the program.
+    std::signal(SIGXFSZ, SIG_IGN);
+    cli::StandardOutput out;
+    const int status = runCommand(std::vector<std::string>(argv, argv + argc), out);
+    if (const int error = out.finish(); error != 0) {
+        std::cerr << "velmora-cli: Cannot write to standard output\nvelmora-cli: " << systemReason(error) << '\n';
+        return status == 0 ? 1 : status;
+    }
+    return status;
 }

@@ -1,13 +1,12 @@
 #include "dialogs/DialogLook.h"
 
 #include "anim/TiledBackground.h"
+#include "skin/Look.h"
 
 namespace velmora {
 
-QPixmap lookPicture(const QString& name) { return QPixmap(QStringLiteral(":/look/") + name); }
-
 void addTiledBackground(QWidget& dialog) {
-    new TiledBackground(dialog, lookPicture(QStringLiteral("tile.bmp")));
+    new TiledBackground(dialog, QPixmap::fromImage(lookPicture(QStringLiteral("tile.bmp"))));
 }
 
 EtchedBorder* addEtchedBorder(QWidget& dialog, QRect place, EtchedBorder::Shape shape) {

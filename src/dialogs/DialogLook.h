@@ -1,8 +1,6 @@
 #pragma once
 
-#include <QPixmap>
 #include <QRect>
-#include <QString>
 
 #include "anim/EtchedBorder.h"
 
@@ -10,11 +8,7 @@ class QWidget;
 
 namespace velmora {
 
-// The look every dialog shares.
-
-// A picture of the look, built into the program as :/look/<name> ("tile.bmp",
-// "button_ok.png" ...).
-QPixmap lookPicture(const QString& name);
+// The look every dialog shares; its pictures are the built-in ones of skin/Look.h.
 
 // The 100 x 100 tile repeated over the dialog's whole client area, beneath every control.
 void addTiledBackground(QWidget& dialog);

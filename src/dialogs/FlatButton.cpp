@@ -1,6 +1,6 @@
 #include "dialogs/FlatButton.h"
 
-#include "dialogs/DialogLook.h"
+#include "skin/Look.h"
 
 namespace velmora {
 
@@ -11,7 +11,7 @@ FlatButton::FlatButton(const QString& name, const QString& picture, QRect place,
     setFlat(true);
     setFocusPolicy(Qt::NoFocus);
     setIconSize({16, 16});
-    setIcon(QIcon(lookPicture(picture)));
+    setIcon(QIcon(QPixmap::fromImage(lookPicture(picture))));
 }
 
 }  // namespace velmora

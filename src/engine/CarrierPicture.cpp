@@ -26,15 +26,33 @@ PictureKind kindForExtension(const std::string& ext) {
     throw EngineError(messages::unknownExtension(ext));
 }
 
+// The other kinds are read only as far as their headers, for the size.
+PictureSize readSizeOf(PictureKind kind, const ByteSource& file) {
+    switch (kind) {
+    case PictureKind::Jpeg: return readJpegSize(file);
+    case PictureKind::Gif: return readGifSize(file);
+    case PictureKind::Icon: return readIconSize(file);
+    case PictureKind::Metafile: return readMetafileSize(file);
+    case PictureKind::Bitmap:
+    case PictureKind::None: break;
+    }
+    return {};
+}
+
 }  // namespace
 
 void CarrierPicture::load(const std::string& fileName) {
     const PictureKind kind = kindForExtension(extensionOf(fileName));
-    if (kind != PictureKind::Bitmap) {
-        load(kind, readWholeFile(fileName));
+    if (kind == PictureKind::Bitmap) {
+        hold(readBmpFile(fileName));
         return;
     }
-    hold(readBmpFile(fileName));
+    holdSize(kind, readSizeOf(kind, SourceFile(fileName)));
+}
+
+void CarrierPicture::load(PictureKind kind, ByteBuffer file) {
+    if (kind == PictureKind::Bitmap) hold(readBmp(std::move(file)));
+    else if (kind != PictureKind::None) holdSize(kind, readSizeOf(kind, MemorySource(file.span())));
 }
 
 void CarrierPicture::release() {
@@ -49,15 +67,9 @@ void CarrierPicture::hold(BmpImage image) {
     kind_ = PictureKind::Bitmap;
 }
 
-void CarrierPicture::load(PictureKind kind, ByteBuffer file) {
-    switch (kind) {
-    case PictureKind::Bitmap: hold(readBmp(std::move(file))); return;
-    case PictureKind::Jpeg: size_ = readJpegSize(file.span()); bitmap_.reset(); break;
-    case PictureKind::Gif: size_ = readGifSize(file.span()); bitmap_.reset(); break;
-    case PictureKind::Icon: size_ = readIconSize(file.span()); bitmap_.reset(); break;
-    case PictureKind::Metafile: size_ = readMetafileSize(file.span()); bitmap_.reset(); break;
-    case PictureKind::None: return;
-    }
+void CarrierPicture::holdSize(PictureKind kind, PictureSize size) {
+    size_ = size;
+    bitmap_.reset();
     kind_ = kind;
 }
 

@@ -16,7 +16,8 @@ inline constexpr std::int32_t kMinCarrierSide = 32;
 enum class PictureKind { None, Bitmap, Jpeg, Gif, Icon, Metafile };
 
 // The one picture the program has open. Only a bitmap carries data; the other kinds load
-// just far enough to report their size, and any pixel access on them fails.
+// just far enough to report their size, and any pixel access on them fails. A bitmap keeps its
+// file open to read rows as they are needed, until the next load or release().
 class CarrierPicture {
 public:
     // Chooses the kind from the extension alone and reads the file. The held picture is
@@ -42,6 +43,7 @@ public:
 
 private:
     void hold(BmpImage image);
+    void holdSize(PictureKind kind, PictureSize size);
     const BmpImage& requireBitmap() const;
 
     PictureKind kind_ = PictureKind::None;

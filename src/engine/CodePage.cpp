@@ -2,9 +2,11 @@
 
 #include <iconv.h>
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <cstdlib>
+#include <optional>
 #include <stdexcept>
 
 namespace velmora {
@@ -93,6 +95,40 @@ void appendUtf8(std::string& out, unsigned codePoint) {
 
 }  // namespace
 
+std::string decodeFromCodePage(std::string_view bytes, std::string_view codePage);
+
+namespace {
+
+// U+0080 .. U+009F stand for the bytes a page leaves undefined (see decoding); where the page
+// defines the byte, it means another character and cannot stand in.
+std::optional<char> undefinedByteFor(std::string_view sequence, std::string_view codePage) {
+    if (sequence.size() != 2 || static_cast<unsigned char>(sequence[0]) != 0xC2 ||
+        static_cast<unsigned char>(sequence[1]) > 0x9F)
+        return std::nullopt;
+    const char byte = sequence[1];
+    if (decodeFromCodePage(std::string_view(&byte, 1), codePage) != sequence) return std::nullopt;
+    return byte;
+}
+
+// UTF-8 to the code page; each character it cannot hold becomes "?" and is reported by its
+// offset in utf8.
+template <typename OnUnstorable>
+std::string encode(std::string_view utf8, std::string_view codePage, OnUnstorable onUnstorable) {
+    Converter converter(codePage, "UTF-8");
+    return converter.run(utf8, [&](std::string_view rest, std::string& out) {
+        const std::size_t length = utf8SequenceLength(rest);
+        if (const auto byte = undefinedByteFor(rest.substr(0, length), codePage)) {
+            out += *byte;
+        } else {
+            out += '?';
+            onUnstorable(utf8.size() - rest.size());
+        }
+        return length;
+    });
+}
+
+}  // namespace
+
 std::string codePageForLocale(std::string_view localeName) {
     const std::string_view language = localeName.substr(0, localeName.find_first_of("_.@"));
     // Serbian written in Latin letters uses the Central European page.
@@ -111,15 +147,34 @@ std::string systemCodePage() {
 }
 
 std::string encodeToCodePage(std::string_view utf8, std::string_view codePage) {
-    Converter converter(codePage, "UTF-8");
-    return converter.run(utf8, [](std::string_view rest, std::string& out) {
-        const std::size_t length = utf8SequenceLength(rest);
-        // U+0080 .. U+009F stand for the bytes a page leaves undefined (see decoding).
-        const auto second = length == 2 ? static_cast<unsigned char>(rest[1]) : 0;
-        out += length == 2 && static_cast<unsigned char>(rest[0]) == 0xC2 && second <= 0x9F ? static_cast<char>(second)
-                                                                                             : '?';
-        return length;
-    });
+    return encode(utf8, codePage, [](std::size_t) {});
+}
+
+std::size_t firstUnstorable(std::string_view utf8, std::string_view codePage) {
+    std::size_t first = std::string_view::npos;
+    encode(utf8, codePage, [&first](std::size_t offset) { first = std::min(first, offset); });
+    return first;
+}
+
+bool isEightBitCodePage(std::string_view name) {
+    if (name.empty()) return false;  // iconv would take it as the locale's own character set
+    const iconv_t cd = ::iconv_open("UTF-8", std::string(name).c_str());
+    if (cd == reinterpret_cast<iconv_t>(-1)) return false;
+    // A byte that starts a longer sequence is "incomplete" on its own; in an 8-bit page every
+    // byte is a character or undefined.
+    bool eightBit = true;
+    for (int value = 0; value < 256 && eightBit; ++value) {
+        char byte = static_cast<char>(value);
+        char* in = &byte;
+        std::size_t inLeft = 1;
+        std::array<char, 8> buffer{};
+        char* out = buffer.data();
+        std::size_t outLeft = buffer.size();
+        if (::iconv(cd, &in, &inLeft, &out, &outLeft) == static_cast<std::size_t>(-1) && errno == EINVAL) eightBit = false;
+        ::iconv(cd, nullptr, nullptr, nullptr, nullptr);
+    }
+    ::iconv_close(cd);
+    return eightBit;
 }
 
 std::string decodeFromCodePage(std::string_view bytes, std::string_view codePage) {

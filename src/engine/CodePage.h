@@ -18,9 +18,16 @@ std::string codePageForLocale(std::string_view localeName);
 std::string systemCodePage();
 
 // UTF-8 text to the code page; a character the code page cannot hold, and any byte that is
-// not valid UTF-8, becomes "?"; U+0080 .. U+009F become the byte of that number, so text
-// decoded below comes back byte for byte.
+// not valid UTF-8, becomes "?"; U+0080 .. U+009F become the byte of that number when the page
+// leaves that byte undefined, so text decoded below comes back byte for byte.
 std::string encodeToCodePage(std::string_view utf8, std::string_view codePage);
+
+// Where the first character that encodeToCodePage would turn into "?" starts in utf8 (a byte
+// that is not valid UTF-8 counts as one), or npos when the page holds every character.
+std::size_t firstUnstorable(std::string_view utf8, std::string_view codePage);
+
+// Whether the system knows the name as an 8-bit code page: every character one byte.
+bool isEightBitCodePage(std::string_view name);
 
 // Code-page bytes to UTF-8; a byte the code page leaves undefined maps to the code point of
 // the same number, so nothing is lost.

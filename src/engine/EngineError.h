@@ -2,14 +2,26 @@
 
 #include <stdexcept>
 #include <string>
+#include <system_error>
+#include <utility>
 
 namespace velmora {
 
 // Every failure of the engine is raised as this error; what() is the exact text the user sees.
+// reason() says why, when the system gave a reason ("Permission denied", "Is a directory"):
+// velmora-cli prints it on a line of its own, the program's message boxes keep what() alone.
 class EngineError : public std::runtime_error {
 public:
-    explicit EngineError(const std::string& message) : std::runtime_error(message) {}
+    explicit EngineError(const std::string& message, std::string reason = {})
+        : std::runtime_error(message), reason_(std::move(reason)) {}
+    const std::string& reason() const { return reason_; }
+
+private:
+    std::string reason_;
 };
+
+// The system's text for an errno value, such as "No space left on device".
+inline std::string systemReason(int error) { return std::generic_category().message(error); }
 
 // The messages of picture loading, pixel access and saving.
 namespace messages {
@@ -23,6 +35,10 @@ inline std::string jpegError(int code) { return "JPEG error #" + std::to_string(
 inline constexpr const char* kUnknownGifVersion = "Unknown GIF version";
 inline constexpr const char* kIconInvalid = "Icon image is not valid";
 inline constexpr const char* kMetafileInvalid = "Metafile is not valid";
+// Reasons that are not the system's own words.
+inline constexpr const char* kNotARegularFile = "Not a regular file";
+inline constexpr const char* kFileChanged = "The file was changed while it was open";
+inline constexpr const char* kOwnerNotKept = "The file belongs to another user, who would lose it";
 }  // namespace messages
 
 }  // namespace velmora

@@ -7,16 +7,12 @@
 
 #include <gif_lib.h>
 
+#include "engine/DecodeLimits.h"
 #include "engine/EngineError.h"
 #include "engine/GifStream.h"
 
 namespace velmora {
 namespace {
-
-// A byte of LZW data never decodes to more than 4096 pixels (no code stands for a longer
-// string), so frames claiming more than that per byte of the file cannot be whole. Checking
-// this before allocating keeps a small damaged file from reserving gigabytes.
-constexpr std::size_t kMaxPixelsPerByte = 4096;
 
 // The bytes of a graphic control extension's data block that a frame takes.
 struct GraphicControl {
@@ -73,7 +69,7 @@ PixelLookup pixelLookup(const ColorMapObject* table, std::optional<std::uint32_t
 class Decoder {
 public:
     explicit Decoder(std::span<const std::uint8_t> file)
-        : stream_(file), gif_(stream_.gif()), pixelBudget_(file.size() * kMaxPixelsPerByte) {
+        : stream_(file), gif_(stream_.gif()), byteBudget_(decodeLimits().budgetFor(file.size())) {
         picture_.width = gif_.SWidth;
         picture_.height = gif_.SHeight;
         picture_.backgroundColor = entryOf(gif_.SColorMap, gif_.SBackGroundColor);
@@ -119,9 +115,12 @@ private:
         frame.height = descriptor.Height != 0 ? descriptor.Height : picture_.height;
         takeControls(frame, table);
 
+        // Every frame, its pixels and its own record, is charged before it is allocated, so
+        // neither huge frames nor a flood of tiny ones outgrow the decode limits.
         const auto pixelCount = static_cast<std::size_t>(frame.width) * static_cast<std::size_t>(frame.height);
-        if (pixelCount > pixelBudget_) throw EngineError(messages::kStreamReadError);
-        pixelBudget_ -= pixelCount;
+        const std::uint64_t frameBytes = sizeof(GifFrame) + std::uint64_t{pixelCount} * sizeof(std::uint32_t);
+        if (frameBytes > byteBudget_) throw EngineError(messages::kStreamReadError);
+        byteBudget_ -= frameBytes;
 
         // A frame of zero size holds no pixels of its own: its screen-sized rectangle shows
         // colour index 0, the value a fresh bitmap starts with.
@@ -171,7 +170,7 @@ private:
 
     GifStream stream_;
     GifFileType& gif_;
-    std::size_t pixelBudget_;
+    std::uint64_t byteBudget_;
     GifPicture picture_;
     std::vector<GraphicControl> controls_;
 };

@@ -44,8 +44,8 @@ struct GifPicture {
 // Decodes a whole GIF file (GIF87a or GIF89a, signature letters in any case). Throws
 // EngineError: "Unknown GIF version" for another signature, "Unrecognized extension block: xx"
 // for an extension label other than graphic control, comment, plain text and application, and
-// "Stream read error" for a file that ends early, damaged image data, or frames that hold more
-// pixels than the file's bytes could encode. The loop count of an application extension is
+// "Stream read error" for a file that ends early, damaged image data, or frames that take more
+// memory than the decode limits allow for a file of this size (DecodeLimits.h). The loop count of an application extension is
 // not kept: repetition is the player's choice.
 GifPicture decodeGif(std::span<const std::uint8_t> file);
 

@@ -9,6 +9,7 @@ namespace velmora {
 namespace {
 
 constexpr std::uint16_t kIconType = 1;  // 2 would be a cursor
+constexpr std::size_t kHeaderLength = 6;
 constexpr std::size_t kEntryLength = 16;
 
 // A stored dimension of 0 stands for 256, which does not fit the byte.
@@ -16,15 +17,17 @@ std::int32_t iconDimension(std::uint8_t stored) { return stored == 0 ? 256 : sto
 
 }  // namespace
 
-PictureSize readIconSize(std::span<const std::uint8_t> file) {
-    ByteReader reader(file);
+PictureSize readIconSize(const ByteSource& file) {
+    const ByteBuffer header = readHead(file, kHeaderLength);
+    ByteReader reader(header.span());
     const std::uint16_t reserved = reader.u16();
     const std::uint16_t type = reader.u16();
     const std::uint16_t count = reader.u16();
     if (reserved != 0 || type != kIconType || count == 0) throw EngineError(messages::kIconInvalid);
 
-    const auto directory = reader.bytes(std::size_t{count} * kEntryLength);
-    ByteReader entries(directory);
+    ByteBuffer directory(std::size_t{count} * kEntryLength);
+    file.readAt(kHeaderLength, directory.span());
+    ByteReader entries(directory.span());
     while (entries.remaining() != 0) {
         entries.skip(8);  // width, height, colour count, reserved, planes, bits per pixel
         const std::uint32_t dataSize = entries.u32();
@@ -35,7 +38,9 @@ PictureSize readIconSize(std::span<const std::uint8_t> file) {
         }
     }
     // The picture shown is the first entry's; its width and height are the entry's first bytes.
-    return {iconDimension(directory[0]), iconDimension(directory[1])};
+    return {iconDimension(directory.data()[0]), iconDimension(directory.data()[1])};
 }
+
+PictureSize readIconSize(std::span<const std::uint8_t> file) { return readIconSize(MemorySource(file)); }
 
 }  // namespace velmora

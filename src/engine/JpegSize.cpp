@@ -2,6 +2,8 @@
 
 #include <csetjmp>
 #include <cstdio>  // jpeglib.h uses FILE without including it
+#include <algorithm>
+#include <exception>
 
 #include <jerror.h>
 #include <jpeglib.h>
@@ -26,10 +28,67 @@ void jumpBack(j_common_ptr cinfo) {
 void ignoreMessage(j_common_ptr, int) {}
 void ignoreOutput(j_common_ptr) {}
 
+// Feeds libjpeg from a ByteSource a chunk at a time, the way its own file reader does: an
+// empty file is JERR_INPUT_EMPTY, and a file that ends early gets a fake end-of-image marker.
+// A failed read is kept here and raised once libjpeg has been left.
+struct ChunkedSource {
+    jpeg_source_mgr base{};
+    const ByteSource* file = nullptr;
+    std::uint64_t next = 0;  // offset of the next chunk
+    std::exception_ptr failure;
+    JOCTET buffer[4096];
+};
+
+ChunkedSource& sourceOf(j_decompress_ptr cinfo) { return *reinterpret_cast<ChunkedSource*>(cinfo->src); }
+
+void startSource(j_decompress_ptr) {}
+void endSource(j_decompress_ptr) {}
+
+boolean fillBuffer(j_decompress_ptr cinfo) {
+    ChunkedSource& source = sourceOf(cinfo);
+    const std::uint64_t left = source.file->size() - std::min(source.next, source.file->size());
+    const auto count = static_cast<std::size_t>(std::min<std::uint64_t>(left, sizeof source.buffer));
+    bool failed = false;
+    try {
+        source.file->readAt(source.next, std::span(source.buffer, count));
+    } catch (...) {
+        source.failure = std::current_exception();
+        failed = true;
+    }
+    if (failed) ERREXIT(cinfo, JERR_FILE_READ);  // outside the handler: this jumps
+    if (count == 0) {
+        if (source.next == 0) ERREXIT(cinfo, JERR_INPUT_EMPTY);
+        WARNMS(cinfo, JWRN_JPEG_EOF);
+        source.buffer[0] = 0xFF;
+        source.buffer[1] = JPEG_EOI;
+        source.base.next_input_byte = source.buffer;
+        source.base.bytes_in_buffer = 2;
+        return TRUE;
+    }
+    source.next += count;
+    source.base.next_input_byte = source.buffer;
+    source.base.bytes_in_buffer = count;
+    return TRUE;
+}
+
+// Skipped bytes beyond the chunk are never read: the next chunk starts after them.
+void skipInput(j_decompress_ptr cinfo, long count) {
+    ChunkedSource& source = sourceOf(cinfo);
+    if (count <= 0) return;
+    const auto skip = static_cast<std::size_t>(count);
+    if (skip <= source.base.bytes_in_buffer) {
+        source.base.next_input_byte += skip;
+        source.base.bytes_in_buffer -= skip;
+        return;
+    }
+    source.next += skip - source.base.bytes_in_buffer;
+    source.base.bytes_in_buffer = 0;
+}
+
 // Reads the headers up to the first scan. Returns JMSG_NOMESSAGE on success, otherwise the
 // libjpeg error number. Only trivially destructible objects live in this frame, so the
 // longjmp from jumpBack skips no destructor.
-int readHeader(std::span<const std::uint8_t> file, PictureSize& size) {
+int readHeader(ChunkedSource& source, PictureSize& size) {
     jpeg_decompress_struct cinfo{};
     JumpingErrorManager errors{};
     cinfo.err = jpeg_std_error(&errors.base);
@@ -42,8 +101,12 @@ int readHeader(std::span<const std::uint8_t> file, PictureSize& size) {
         return errors.base.msg_code;
     }
     jpeg_create_decompress(&cinfo);
-    // An empty buffer is refused here with JERR_INPUT_EMPTY.
-    jpeg_mem_src(&cinfo, file.data(), static_cast<unsigned long>(file.size()));
+    source.base.init_source = startSource;
+    source.base.fill_input_buffer = fillBuffer;
+    source.base.skip_input_data = skipInput;
+    source.base.resync_to_restart = jpeg_resync_to_restart;
+    source.base.term_source = endSource;
+    cinfo.src = &source.base;
     jpeg_read_header(&cinfo, TRUE);
     // libjpeg caps both dimensions at JPEG_MAX_DIMENSION, so they fit an int32.
     size = {static_cast<std::int32_t>(cinfo.image_width), static_cast<std::int32_t>(cinfo.image_height)};
@@ -53,12 +116,16 @@ int readHeader(std::span<const std::uint8_t> file, PictureSize& size) {
 
 }  // namespace
 
-PictureSize readJpegSize(std::span<const std::uint8_t> file) {
+PictureSize readJpegSize(const ByteSource& file) {
+    ChunkedSource source;
+    source.file = &file;
     PictureSize size;
-    if (const int code = readHeader(file, size); code != JMSG_NOMESSAGE) {
-        throw EngineError(messages::jpegError(code));
-    }
+    const int code = readHeader(source, size);
+    if (source.failure) std::rethrow_exception(source.failure);
+    if (code != JMSG_NOMESSAGE) throw EngineError(messages::jpegError(code));
     return size;
 }
+
+PictureSize readJpegSize(std::span<const std::uint8_t> file) { return readJpegSize(MemorySource(file)); }
 
 }  // namespace velmora

@@ -13,6 +13,8 @@ constexpr std::uint32_t kEmfHeaderRecord = 1;           // EMR_HEADER, the first
 constexpr std::uint32_t kEmfSignature = 0x464D4520;     // " EMF"
 constexpr std::uint32_t kPlaceableKey = 0x9AC6CDD7;     // leads a placeable WMF
 constexpr std::int64_t kScreenDpi = 96;
+// The longest header read: EMR_HEADER up to its signature.
+constexpr std::uint64_t kHeaderBytes = 44;
 
 // A size is only reported when both sides are representable; nothing is clamped into range.
 PictureSize checkedSize(std::int64_t width, std::int64_t height) {
@@ -69,13 +71,16 @@ PictureSize plainWmfSize(ByteReader& reader) {
 
 }  // namespace
 
-PictureSize readMetafileSize(std::span<const std::uint8_t> file) {
-    ByteReader reader(file);
+PictureSize readMetafileSize(const ByteSource& file) {
+    const ByteBuffer head = readHead(file, kHeaderBytes);
+    ByteReader reader(head.span());
     const std::uint32_t lead = reader.u32();
     if (lead == kEmfHeaderRecord) return emfSize(reader);
     if (lead == kPlaceableKey) return placeableWmfSize(reader);
     reader.seek(0);
     return plainWmfSize(reader);
 }
+
+PictureSize readMetafileSize(std::span<const std::uint8_t> file) { return readMetafileSize(MemorySource(file)); }
 
 }  // namespace velmora

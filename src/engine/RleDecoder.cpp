@@ -4,16 +4,14 @@
 #include <cstring>
 
 #include "engine/ByteReader.h"
+#include "engine/DecodeLimits.h"
 #include "engine/EngineError.h"
 
 namespace velmora {
 
 namespace {
 
-// A run covers at most 255 pixels per two bytes; allowing 256 pixels a byte, plus a fixed
-// margin for pictures made mostly of skipped pixels, keeps a tiny file from claiming gigabytes.
-constexpr std::uint64_t kPixelsPerRleByte = 256;
-constexpr std::uint64_t kPixelAllowance = 16u << 20;
+constexpr std::uint64_t kBytesPerPixel = 4;
 
 class RowWriter {
 public:
@@ -54,9 +52,10 @@ private:
 ByteBuffer expandRle(std::span<const std::uint8_t> data, unsigned bitsPerRun, std::int32_t width,
                      std::int32_t rows, std::span<const std::uint32_t> colorTable) {
     const std::uint64_t pixels = static_cast<std::uint64_t>(width) * static_cast<std::uint64_t>(rows);
-    if (pixels > kPixelAllowance + kPixelsPerRleByte * data.size()) throw EngineError(messages::kBitmapInvalid);
+    // Checked before anything is allocated: a few bytes of runs cannot claim gigabytes.
+    if (pixels > decodeLimits().budgetFor(data.size()) / kBytesPerPixel) throw EngineError(messages::kBitmapInvalid);
 
-    ByteBuffer out(static_cast<std::size_t>(pixels) * 4);
+    ByteBuffer out(static_cast<std::size_t>(pixels * kBytesPerPixel));
     std::memset(out.data(), 0, out.size());
     RowWriter writer(out, width, rows, colorTable);
     // Two pixels share a byte in RLE4: the high nibble comes first.

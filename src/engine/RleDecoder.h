@@ -10,7 +10,7 @@ namespace velmora {
 // Expands RLE8 (bitsPerRun 8) or RLE4 (bitsPerRun 4) data into 32-bit pixel rows in file
 // order. Pixels the data never reaches (end-of-line, delta, early end) stay black; runs past
 // the right edge or the last row are clipped. Raises "Bitmap image is not valid" for a picture
-// so large that no plausible run-length file could describe it.
+// larger than the decode limits allow for data of this size (DecodeLimits.h).
 ByteBuffer expandRle(std::span<const std::uint8_t> data, unsigned bitsPerRun, std::int32_t width,
                      std::int32_t rows, std::span<const std::uint32_t> colorTable);
 

@@ -12,6 +12,7 @@ namespace velmora {
 namespace {
 
 constexpr std::string_view kBlanks = " \t";
+constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
 
 std::string_view trimBlanks(std::string_view text) {
     const auto first = text.find_first_not_of(kBlanks);
@@ -80,6 +81,10 @@ std::optional<std::int32_t> parseInteger(std::string_view text) {
 }  // namespace
 
 IniDocument::IniDocument(std::string_view text) {
+    if (text.starts_with(kUtf8ByteOrderMark)) {
+        byteOrderMark_ = kUtf8ByteOrderMark;
+        text.remove_prefix(kUtf8ByteOrderMark.size());
+    }
     while (!text.empty()) {
         const auto end = text.find('\n');
         if (end == std::string_view::npos) {
@@ -135,7 +140,7 @@ void IniDocument::writeBoolean(std::string_view section, std::string_view key, b
 }
 
 std::string IniDocument::text() const {
-    std::string text;
+    std::string text = byteOrderMark_;
     for (std::size_t i = 0; i < lines_.size(); ++i) {
         text += lines_[i];
         if (i + 1 < lines_.size() || lastLineEnded_) text += '\n';

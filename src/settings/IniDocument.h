@@ -14,7 +14,8 @@ namespace velmora {
 // A section begins at a line "[name]"; a key line is "key=value". Section and key names
 // match without regard to ASCII case and to the blanks around them; the first matching
 // section and, inside it, the first matching key count. Lines whose first non-blank
-// character is ";" are comments. Lines may end in LF or CRLF.
+// character is ";" are comments. Lines may end in LF or CRLF. A UTF-8 byte-order mark at the
+// start (editors add one) is kept in the text but not read as part of the first line.
 //
 // A value is the text after the first "=" without its surrounding blanks and, when it is
 // then wrapped in a matching pair of single or double quotes, without them; at most
@@ -57,6 +58,7 @@ private:
     std::optional<std::string_view> findValue(std::string_view section, std::string_view key) const;
     void insertLine(std::size_t at, std::string line);
 
+    std::string byteOrderMark_;       // as the text began, or empty
     std::vector<std::string> lines_;  // without their "\n"; a CRLF line keeps its "\r"
     bool lastLineEnded_ = true;       // false when the text ends without a line break
 };

@@ -4,13 +4,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QContextMenuEvent>
-#include <QDragEnterEvent>
-#include <QDropEvent>
 #include <QMenu>
-#include <QMimeData>
-#include <QMouseEvent>
-#include <QPainter>
-#include <QPainterPath>
 
 #include "dialogs/AboutDialog.h"
 #include "dialogs/ExtractDialog.h"
@@ -25,18 +19,22 @@
 #include "shell/TrayMinimizer.h"
 #include "dialogs/OptionsDialog.h"
 #include "anim/GifAnimator.h"
+#include "skin/FileDropTarget.h"
+#include "skin/ImageBtn.h"
+#include "skin/Look.h"
+#include "skin/SkinLabel.h"
+#include "skin/SkinPanel.h"
 #include "widgets/DialogFont.h"
 
 namespace velmora {
 
 MainWindow::MainWindow(MainController& controller, Desktop& desktop, GifAnimator* drum, QWidget* parent)
     : QWidget(parent, Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint), controller_(controller),
-      desktop_(desktop), menu_(new QMenu(this)) {
+      desktop_(desktop), menu_(new QMenu(this)), skin_(*this, drum) {
     setObjectName(QStringLiteral("MainForm"));
     setFont(dialogFont());
     setFixedSize(223, 299);
     move(232, 155);
-    setAcceptDrops(true);
 
     addItem(QStringLiteral("OpenFile_Menu"), QKeySequence(Qt::CTRL | Qt::Key_O), &MainWindow::openCommand);
     addItem(QStringLiteral("HideInfo_Menu"), QKeySequence(Qt::CTRL | Qt::Key_H), &MainWindow::hideCommand);
@@ -54,6 +52,7 @@ MainWindow::MainWindow(MainController& controller, Desktop& desktop, GifAnimator
     addItem(QStringLiteral("About_Menu"), {}, &MainWindow::aboutCommand);
     menu_->addSeparator();
     addItem(QStringLiteral("Exit_Menu"), QKeySequence(Qt::ALT | Qt::Key_X), &MainWindow::exitCommand);
+    setMenuPictures();
 
     // The dialogs exist, hidden, from the start, so the language texts reach them at once.
     const TextLookup texts = [this](const QString& key) { return controller_.texts().text(key); };
@@ -83,13 +82,14 @@ MainWindow::MainWindow(MainController& controller, Desktop& desktop, GifAnimator
     connect(&controller_, &MainController::textsChanged, this, &MainWindow::applyTexts);
     showLoadedState(false);
     connect(&controller_, &MainController::loadedChanged, this, &MainWindow::showLoadedState);
-    if (drum) {
-        drum->setParent(this);
-        drum->setObjectName(QStringLiteral("GIFImage"));
-        drum->move(drumArea().topLeft());
-        drum->resize(drumArea().size());
-        drum->show();
-    }
+
+    connect(skin_.productLabel, &SkinLabel::clicked, this, &MainWindow::productLabelClicked);
+    connect(skin_.minimizeBtn, &ImageBtn::clicked, this, &MainWindow::minimizeButtonClicked);
+    connect(skin_.hideBtn, &ImageBtn::clicked, this, &MainWindow::hideButtonClicked);
+    connect(skin_.extractBtn, &ImageBtn::clicked, this, &MainWindow::extractButtonClicked);
+    connect(skin_.exitBtn, &ImageBtn::clicked, this, &MainWindow::exitButtonClicked);
+    connect(skin_.drumPanel, &SkinPanel::clicked, this, &MainWindow::drumClicked);
+    connect(skin_.drumPanel, &SkinPanel::doubleClicked, this, &MainWindow::drumClicked);
 }
 
 QAction* MainWindow::addItem(const QString& name, const QKeySequence& shortcut, void (MainWindow::*command)()) {
@@ -101,6 +101,16 @@ QAction* MainWindow::addItem(const QString& name, const QKeySequence& shortcut, 
     connect(action, &QAction::triggered, this, command);
     items_.insert(name, action);
     return action;
+}
+
+void MainWindow::setMenuPictures() {
+    const std::pair<const char*, const char*> pictures[] = {
+        {"OpenFile_Menu", "open"},  {"HideInfo_Menu", "hide"},         {"ExtractInfo_Menu", "extract"},
+        {"CloseFile_Menu", "close"}, {"Language_Menu", "language"},    {"Minimize_Menu", "minimize"},
+        {"Options_Menu", "options"}, {"Help_Menu", "help"},            {"About_Menu", "about"},
+        {"Exit_Menu", "exit"},
+    };
+    for (const auto& [item, picture] : pictures) items_.value(QLatin1String(item))->setIcon(menuPicture(QLatin1String(picture)));
 }
 
 void MainWindow::applyTexts() {
@@ -117,6 +127,7 @@ void MainWindow::applyTexts() {
     options_->applyTexts();
     tips_->setTexts(texts.text(QStringLiteral("ItemA71")), texts.text(QStringLiteral("ItemA7")),
                     texts.text(QStringLiteral("ItemA72")), texts.tipsHelpCaption());
+    skin_.applyTexts(texts);
     setToolTip(QString());
 }
 
@@ -132,13 +143,18 @@ void MainWindow::blockCommands(bool blocked) {
     blocked_ = blocked;
     menu_->setEnabled(!blocked);
     for (QAction* item : std::as_const(items_)) item->setEnabled(!blocked);
-    setAcceptDrops(!blocked);
+    skin_.drumPanel->setAcceptDrops(!blocked);
+}
+
+void MainWindow::drumClicked() {
+    if (!blocked_) controller_.drumClicked();
 }
 
 void MainWindow::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     if (shown_) return;
     shown_ = true;
+    new FileDropTarget(skin_.drumPanel, [this](const DragDropInfo& drop) { controller_.filesDropped(drop.fileNames); });
     controller_.start();
     languages_->buildLanguageMenu();
     languages_->loadLanguage();
@@ -167,26 +183,6 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 
 void MainWindow::contextMenuEvent(QContextMenuEvent* event) {
     if (!blocked_) menu_->popup(event->globalPos());
-}
-
-void MainWindow::mousePressEvent(QMouseEvent* event) {
-    const bool onDrum = event->button() == Qt::LeftButton && drumArea().contains(event->position().toPoint());
-    if (onDrum && !blocked_) controller_.drumClicked();
-    else QWidget::mousePressEvent(event);
-}
-
-void MainWindow::mouseDoubleClickEvent(QMouseEvent* event) { mousePressEvent(event); }
-
-void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
-    if (event->mimeData()->hasUrls()) event->acceptProposedAction();
-}
-
-void MainWindow::dropEvent(QDropEvent* event) {
-    QStringList names;
-    for (const QUrl& url : event->mimeData()->urls())
-        if (url.isLocalFile()) names << url.toLocalFile();
-    event->acceptProposedAction();
-    controller_.filesDropped(names);
 }
 
 void MainWindow::openCommand() { controller_.openCommand(); }
@@ -218,24 +214,6 @@ void MainWindow::openStartFiles(const QStringList& fileNames) {
 void MainWindow::optionsCommand() {
     if (const auto k = options_->choosePolicy(controller_.settings().outputPolicy, *this))
         controller_.setOutputPolicy(*k);
-}
-
-// The machine drawn in plain shapes: body, control panel, door and drum.
-void MainWindow::paintEvent(QPaintEvent*) {
-    QPainter p(this);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.fillRect(rect(), QColor(60, 70, 80));
-    p.setBrush(QColor(236, 238, 240));
-    p.setPen(QPen(QColor(120, 125, 130), 2));
-    p.drawRoundedRect(QRectF(rect()).adjusted(4, 4, -4, -4), 14, 14);
-    p.setBrush(QColor(200, 206, 212));
-    p.drawRoundedRect(QRectF(12, 28, 199, 52), 6, 6);
-    p.setPen(QColor(40, 40, 40));
-    p.setFont(QFont(QStringLiteral("Liberation Sans"), 7, QFont::Bold));
-    p.drawText(QRect(15, 40, 60, 14), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Velmora"));
-    p.setPen(QPen(QColor(140, 145, 150), 6));
-    p.setBrush(QColor(90, 100, 110));
-    p.drawEllipse(drumArea().adjusted(-6, -6, 6, 6));
 }
 
 }  // namespace velmora

@@ -4,6 +4,8 @@
 #include <QStringList>
 #include <QWidget>
 
+#include "shell/MainSkin.h"
+
 class QAction;
 class QMenu;
 
@@ -21,8 +23,8 @@ class OptionsDialog;
 class TrayIcon;
 class TrayMinimizer;
 
-// The borderless, always-on-top main window: its face, the drum, the popup menu on
-// right-click, and the commands behind them.
+// The borderless, always-on-top main window: the washing-machine skin with its buttons,
+// captions and drum, the popup menu on right-click, and the commands behind them.
 class MainWindow : public QWidget {
     Q_OBJECT
 
@@ -38,7 +40,7 @@ public:
     OptionsDialog* optionsDialog() const { return options_; }
     FirstOpenDialog* firstOpenDialog() const { return tips_; }
     AboutDialog* aboutDialog() const { return about_; }
-    static QRect drumArea() { return {41, 120, 111, 111}; }
+    const MainSkin& skin() const { return skin_; }
 
     TrayIcon* trayIcon() const { return trayIcon_; }
 
@@ -64,11 +66,6 @@ protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseDoubleClickEvent(QMouseEvent* event) override;
-    void dragEnterEvent(QDragEnterEvent* event) override;
-    void dropEvent(QDropEvent* event) override;
-    void paintEvent(QPaintEvent* event) override;
 
 private:
     QAction* addItem(const QString& name, const QKeySequence& shortcut, void (MainWindow::*command)());
@@ -76,6 +73,8 @@ private:
     void showLoadedState(bool loaded);
     // While a dialog is hidden for its operation, no command may start.
     void blockCommands(bool blocked);
+    void setMenuPictures();
+    void drumClicked();
     void openCommand();
     void closeCommand();
     void helpCommand();
@@ -88,6 +87,7 @@ private:
 
     QMenu* menu_;
     QHash<QString, QAction*> items_;
+    MainSkin skin_;
     HideDialog* hide_;
     ExtractDialog* extract_;
     OptionsDialog* options_;

@@ -4,10 +4,10 @@
 #include "shell/MainWindow.h"
 #include "anim/GifAnimator.h"
 #include "shell/GifDrum.h"
-#include "shell/ProgramIcon.h"
 #include "shell/QtDesktop.h"
 #include "shell/SettingsPath.h"
 #include "shell/VelmoraApplication.h"
+#include "skin/Look.h"
 
 using namespace velmora;
 
@@ -17,7 +17,7 @@ int main(int argc, char** argv) {
     app.setDesktop(&desktop);
 
     const QString folder = programFolder();
-    app.setWindowIcon(programIcon(folder));
+    app.setWindowIcon(programIcon());
     auto* animator = new GifAnimator;  // the window takes it as its drum
     GifDrum drum(*animator);
     MainController controller(desktop, drum, folder, settingsFilePath(folder));

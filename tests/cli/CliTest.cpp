@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "cli/CliFixture.h"
 #include "engine/CarrierLayout.h"
 #include "engine/CarrierPicture.h"
 #include "engine/OperationMessages.h"
@@ -13,54 +14,6 @@
 
 namespace velmora {
 namespace {
-
-struct CliRun {
-    int exitCode = -1;
-    std::string out;
-    std::string err;
-};
-
-std::string quoted(const std::string& s) {
-    std::string q = "'";
-    for (char c : s) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return q + "'";
-}
-
-class Cli : public ::testing::Test {
-protected:
-    void SetUp() override {
-        test::writeFile(dir.path("pw"), {'s', 'e', 'c', 'r', 'e', 't', '\n'});
-        test::writeFile(dir.path("pic.bmp"), test::buildBmp(test::BmpRecipe{}));  // 32 x 32, 24 bits
-    }
-
-    // Runs velmora-cli in its own session, so it has no terminal to ask a password on.
-    CliRun run(const std::vector<std::string>& args, const std::string& input = "", const std::string& env = "") {
-        test::writeFile(dir.path("stdin"), test::Bytes(input.begin(), input.end()));
-        std::string command = env + " setsid -w " + quoted(VELMORA_CLI_PATH);
-        for (const auto& a : args) command += " " + quoted(a);
-        command += " <" + quoted(dir.path("stdin")) + " >" + quoted(dir.path("stdout")) + " 2>" + quoted(dir.path("stderr"));
-        const int status = std::system(command.c_str());
-        CliRun r;
-        r.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-        const auto out = test::readFile(dir.path("stdout"));
-        const auto err = test::readFile(dir.path("stderr"));
-        r.out.assign(out.begin(), out.end());
-        r.err.assign(err.begin(), err.end());
-        return r;
-    }
-    CliRun hide(const std::string& text, std::vector<std::string> extra = {}, const std::string& env = "") {
-        std::vector<std::string> args = {"hide", dir.path("pic.bmp"), "-o", dir.path("out.bmp"), "--step", "3",
-                                         "--base-color", "0", "--password-file", dir.path("pw")};
-        args.insert(args.end(), extra.begin(), extra.end());
-        return run(args, text, env);
-    }
-    CliRun extract(std::vector<std::string> extra = {}, const std::string& env = "") {
-        std::vector<std::string> args = {"extract", dir.path("out.bmp"), "--password-file", dir.path("pw")};
-        args.insert(args.end(), extra.begin(), extra.end());
-        return run(args, "", env);
-    }
-    test::TempDir dir;
-};
 
 TEST_F(Cli, HidesAndExtractsLines) {
     const CliRun hidden = hide("Meet at noon\r\n\r\nBring the map\n");
@@ -124,10 +77,10 @@ TEST_F(Cli, FailuresGiveTheirMessageAndExitCode) {
         {"colour table", {"hide", dir.path("grey.bmp"), "-o", dir.path("o.bmp"), "--step", "3", "--password-file", pw}, "x",
          std::string("velmora-cli: ") + messages::kMessageNotPreserved + "\n"},
         {"missing picture", {"extract", dir.path("none.bmp"), "--password-file", pw}, "",
-         "velmora-cli: Cannot open file " + dir.path("none.bmp") + "\n"},
+         "velmora-cli: Cannot open file " + dir.path("none.bmp") + "\nvelmora-cli: No such file or directory\n"},
         {"unknown kind", {"info", dir.path("a.png")}, "", "velmora-cli: Unknown picture file extension (.png)\n"},
         {"output folder missing", {"hide", dir.path("pic.bmp"), "-o", dir.path("no/o.bmp"), "--step", "3", "--password-file", pw}, "x",
-         "velmora-cli: Cannot create file " + dir.path("no/o.bmp") + "\n"},
+         "velmora-cli: Cannot create file " + dir.path("no/o.bmp") + "\nvelmora-cli: No such file or directory\n"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);

@@ -11,12 +11,12 @@
 #include "anim/EtchedBorder.h"
 #include "anim/TiledBackground.h"
 #include "dialogs/AboutDialog.h"
-#include "dialogs/DialogLook.h"
 #include "dialogs/ExtractDialog.h"
 #include "dialogs/FirstOpenDialog.h"
 #include "dialogs/FlatButton.h"
 #include "dialogs/HideDialog.h"
 #include "dialogs/OptionsDialog.h"
+#include "skin/Look.h"
 #include "skin/SkinLabel.h"
 #include "RecordingDialogDesktop.h"
 
@@ -57,7 +57,7 @@ std::vector<Look> looks() {
 
 TEST(DialogLook, EveryDialogWearsTheTiledBackgroundItsFramesAndFlatPictureButtons) {
     test::RecordingDialogDesktop<> desktop;
-    const QImage tile = lookPicture(QStringLiteral("tile.bmp")).toImage();
+    const QImage tile = lookPicture(QStringLiteral("tile.bmp"));
     ASSERT_EQ(tile.size(), QSize(100, 100));
     for (const Look& look : looks()) {
         SCOPED_TRACE(look.dialog);
@@ -87,9 +87,10 @@ TEST(DialogLook, EveryDialogWearsTheTiledBackgroundItsFramesAndFlatPictureButton
             EXPECT_TRUE(button->isFlat()) << name;
             EXPECT_EQ(button->focusPolicy(), Qt::NoFocus) << name;
             EXPECT_EQ(button->iconSize(), QSize(16, 16)) << name;
-            const QImage expected = lookPicture(QLatin1String(picture)).toImage();
+            constexpr auto format = QImage::Format_ARGB32_Premultiplied;  // as a pixmap holds it
+            const QImage expected = lookPicture(QLatin1String(picture)).convertToFormat(format);
             EXPECT_EQ(expected.size(), QSize(16, 16)) << picture;
-            EXPECT_EQ(button->icon().pixmap(16, 16).toImage().convertToFormat(expected.format()), expected) << name;
+            EXPECT_EQ(button->icon().pixmap(16, 16).toImage().convertToFormat(format), expected) << name;
         }
     }
 }

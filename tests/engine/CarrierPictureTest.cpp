@@ -265,8 +265,11 @@ TEST_F(CarrierPictureTest, AFailedSaveLeavesTheOldFileAndNoLitter) {
 }
 
 TEST_F(CarrierPictureTest, SavingOverTheSourceKeepsItsPermissionsAndFollowsLinks) {
-    CarrierPicture picture = load(depth(24), "mine.bmp");
+    // Set before loading: a change of permissions is a change of the file that was opened.
+    test::writeFile(dir.path("mine.bmp"), test::buildBmp(depth(24)));
     ::chmod(dir.path("mine.bmp").c_str(), 0640);
+    CarrierPicture picture;
+    picture.load(dir.path("mine.bmp"));
     std::filesystem::create_symlink(dir.path("mine.bmp"), dir.path("link.bmp"));
     picture.writePixel(0, 0, 0x010203);
     picture.save(dir.path("link.bmp"));

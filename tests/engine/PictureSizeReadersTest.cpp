@@ -305,5 +305,68 @@ TEST(MetafileSizeTest, RefusesJunkAndSizesThatDoNotFit) {
     });
 }
 
+// ---- Headers only --------------------------------------------------------------------------
+
+// A file in memory that counts the bytes read from it.
+class CountingSource : public ByteSource {
+public:
+    explicit CountingSource(const File& file) : inner_(file) {}
+    std::uint64_t size() const override { return inner_.size(); }
+    void readAt(std::uint64_t offset, std::span<std::uint8_t> into) const override {
+        bytesRead += into.size();
+        inner_.readAt(offset, into);
+    }
+    mutable std::uint64_t bytesRead = 0;
+
+private:
+    MemorySource inner_;
+};
+
+File followedBy(File file, std::size_t extra) {
+    file.resize(file.size() + extra, 0x5A);
+    return file;
+}
+
+// A JPEG with a 60,000-byte application segment (as cameras write) ahead of its frame header.
+File jpegWithLargeAppSegment() {
+    const File plain = test::buildJpeg(640, 480);
+    const std::size_t payload = 60000;
+    File file(plain.begin(), plain.begin() + kSoiLength);
+    const File segment = FileBuilder().u8(0xFF).u8(0xE1).u8((payload + 2) >> 8).u8((payload + 2) & 0xFF).file();
+    file.insert(file.end(), segment.begin(), segment.end());
+    file.resize(file.size() + payload, 0xA5);
+    file.insert(file.end(), plain.begin() + kSoiLength, plain.end());
+    return file;
+}
+
+TEST(PictureSizeReaders, ReadOnlyTheHeadersOfALargeFile) {
+    constexpr std::size_t kMiB = 1 << 20;
+    using SourceReader = PictureSize (*)(const ByteSource&);
+    const struct {
+        const char* name;
+        SourceReader read;
+        File file;
+        std::string size;
+        std::uint64_t mostBytesRead;
+    } cases[] = {
+        {"GIF with a global colour table", readGifSize, followedBy(gif("GIF89a", 320, 200, kGlobalColorTable), kMiB),
+         sizeText(320, 200), 6 + 7 + 3 * 256},
+        {"icon with one image", readIconSize, followedBy(icon({{48, 48}}), kMiB), sizeText(48, 48),
+         kIconDirLength + kIconEntryLength},
+        {"EMF", readMetafileSize, followedBy(emf(0, 0, 99, 49), kMiB), sizeText(100, 50), 44},
+        {"placeable WMF", readMetafileSize, followedBy(placeableWmf(0, 0, 1440, 720, 1440), kMiB), sizeText(96, 48), 44},
+        // The segment is skipped, not read: a few chunks of 4 KiB around it are all.
+        {"JPEG with a large application segment", readJpegSize, followedBy(jpegWithLargeAppSegment(), kMiB),
+         sizeText(640, 480), 4 * 4096},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const CountingSource source(c.file);
+        const PictureSize size = c.read(source);
+        EXPECT_EQ(sizeText(size.width, size.height), c.size);
+        EXPECT_LE(source.bytesRead, c.mostBytesRead) << "of " << c.file.size();
+    }
+}
+
 }  // namespace
 }  // namespace velmora

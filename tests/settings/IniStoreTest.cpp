@@ -75,6 +75,15 @@ TEST(IniStore, ReadsValuesByTheFileSyntax) {
     for (const auto& c : cases) EXPECT_EQ(store.readString(c.section, c.key, kMissing), c.expected) << c.section << "/" << c.key;
 }
 
+TEST(IniStore, ReadsPastAByteOrderMark) {
+    test::TempDir dir;
+    const std::string path = dir.path("velmora.ini");
+    writeText(path, "\xEF\xBB\xBF[Main]\nStep=5\n");
+    EXPECT_EQ(IniStore(path).readInteger("Main", "Step", 20), 5);
+    writeText(path, "\xEF\xBB\xBFStep=5\n[Main]\n");  // the mark does not make a key line a section
+    EXPECT_EQ(IniStore(path).readInteger("Main", "Step", 20), 20);
+}
+
 TEST(IniStore, AMissingFileGivesDefaultsAndStaysMissing) {
     test::TempDir dir;
     const std::string path = dir.path("velmora.ini");
@@ -177,6 +186,9 @@ TEST(IniStore, WritesChangeOnlyTheirLineAndKeepTheRestOfTheFile) {
         {"a missing section goes to the end", "[Other]\nB=2", {{"Main", "A", false}}, "[Other]\nB=2\n[Main]\nA=0\n"},
         {"a key before any section is not the section's", "A=0\n[Main]\n", {{"Main", "A", true}},
          "A=0\n[Main]\nA=1\n"},
+        {"a UTF-8 byte-order mark before the first section stays, and the section is found",
+         "\xEF\xBB\xBF[Main]\r\nStep=5\r\n", {{"Main", "Step", 20}, {"Main", "k", 2}},
+         "\xEF\xBB\xBF[Main]\r\nStep=20\r\nk=2\n"},
         {"numbers in decimal, flags as 1 and 0, strings unchanged", std::nullopt,
          {{"Main", "Neg", -5}, {"Main", "Min", INT32_MIN}, {"Main", "On", true}, {"Main", "Off", false},
           {"Main", "Text", std::string(" 'as is' ")}},

@@ -10,6 +10,7 @@
 
 #include "settings/SettingsLocation.h"
 #include "support/BmpBuilder.h"
+#include "support/Unprivileged.h"
 
 namespace velmora {
 namespace {
@@ -23,14 +24,20 @@ struct Layout {
 };
 
 // Each layout in a fresh folder: the program folder is <tmp>/program/, the configuration
-// folder <tmp>/home/config/velmora/ and does not exist yet.
+// folder <tmp>/home/config/velmora/ and does not exist yet. The choice is made by the
+// unprivileged user, to whom the folder belongs, in a child process.
 void expectChoices(const std::vector<Layout>& layouts) {
     for (const Layout& layout : layouts) {
         test::TempDir dir;
+        test::giveToUnprivilegedUser(dir.path(""));
         const std::string programFolder = dir.path("program/");
         const std::string configFolder = dir.path("home/config/velmora/");
         layout.prepare(programFolder);
-        const std::string chosen = chooseSettingsPath(programFolder, configFolder);
+        const test::UserIds user = test::unprivilegedUser();
+        for (const auto& entry : fs::recursive_directory_iterator(dir.path("")))
+            ASSERT_EQ(::lchown(entry.path().c_str(), user.uid, user.gid), 0) << entry.path();
+        const std::string chosen =
+            test::runUnprivileged([&] { return chooseSettingsPath(programFolder, configFolder); });
         EXPECT_EQ(chosen, (layout.besideProgram ? programFolder : configFolder) + "velmora.ini") << layout.what;
         EXPECT_EQ(fs::is_directory(configFolder), !layout.besideProgram) << layout.what << ": configuration folder";
     }
@@ -53,9 +60,9 @@ TEST(SettingsLocation, BesideTheProgramWhenWritableElseInTheConfigurationFolder)
     });
 }
 
-// Permission bits do not hold back root, so these layouts only mean something for other users.
+// Permission bits hold back every user but root, which is why the choice is made by an
+// unprivileged one, to whom these folders and files belong.
 TEST(SettingsLocation, ReadOnlyFolderOrFileSendsSettingsToTheConfigurationFolder) {
-    if (::geteuid() == 0) GTEST_SKIP() << "running as root, which may write whatever the permission bits say";
     expectChoices({
         {"a read-only program folder",
          [](const std::string& p) {
@@ -66,6 +73,7 @@ TEST(SettingsLocation, ReadOnlyFolderOrFileSendsSettingsToTheConfigurationFolder
         {"a read-only settings file",
          [](const std::string& p) {
              fs::create_directory(p);
+             fs::permissions(p, fs::perms(0755));
              test::writeFile(p + "velmora.ini", {});
              fs::permissions(p + "velmora.ini", fs::perms(0444));
          },

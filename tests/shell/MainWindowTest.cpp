@@ -7,6 +7,7 @@
 #include <QTimer>
 
 #include "ControllerFixture.h"
+#include "shell/MainSkin.h"
 #include "shell/MainWindow.h"
 #include "dialogs/OptionsDialog.h"
 
@@ -16,6 +17,10 @@ namespace {
 class MainWindowTest : public ControllerFixture {
 protected:
     MainWindowTest() : window(*controller, desktop) {}
+    void showWindow() {
+        window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    }
     QStringList visibleItems() const {
         QStringList names;
         for (QAction* action : window.popupMenu()->actions())
@@ -68,13 +73,19 @@ TEST_F(MainWindowTest, ShortcutsRunTheVisibleCommandsOnly) {
 }
 
 TEST_F(MainWindowTest, ClickingTheDrumOpensOnlyWhenEmpty) {
+    showWindow();
     desktop.openAnswers = {picture("p.bmp")};
-    QTest::mouseClick(&window, Qt::LeftButton, {}, QPoint(20, 20));  // beside the drum
+    const QPoint middle = MainSkin::kDrumArea.center();
+    QTest::mouseClick(window.windowHandle(), Qt::LeftButton, {}, QPoint(190, 110));  // beside the drum
     EXPECT_EQ(desktop.openDialogs, 0);
-    QTest::mouseClick(&window, Qt::LeftButton, {}, MainWindow::drumArea().center());
+    QTest::mousePress(window.windowHandle(), Qt::LeftButton, {}, middle);
+    EXPECT_EQ(desktop.openDialogs, 0);  // a press alone is no click
+    QTest::mouseRelease(window.windowHandle(), Qt::LeftButton, {}, middle);
     EXPECT_TRUE(controller->loaded());
-    QTest::mouseClick(&window, Qt::LeftButton, {}, MainWindow::drumArea().center());
+    QTest::mouseClick(window.windowHandle(), Qt::LeftButton, {}, middle);
+    QTest::mouseDClick(window.windowHandle(), Qt::LeftButton, {}, middle);
     EXPECT_EQ(desktop.openDialogs, 1);
+    window.close();
 }
 
 TEST_F(MainWindowTest, OptionsShowTheCurrentPolicyAndOnlyOkChangesIt) {

@@ -1,0 +1,127 @@
+#include "skin/ImageBtn.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "skin/PictureOutline.h"
+
+namespace velmora {
+
+namespace {
+
+constexpr QRgb kShadow = 0xFF000000;
+
+QImage stretched(const QImage& picture, QSize size) {
+    return picture.scaled(size, Qt::IgnoreAspectRatio, Qt::FastTransformation).convertToFormat(QImage::Format_ARGB32);
+}
+
+// The see-through colour of a face: its top-left pixel.
+QRgb keyColour(const QImage& face) { return face.pixel(0, 0) & 0x00FFFFFF; }
+
+void replaceColour(QImage& picture, QRgb colour, QRgb replacement) {
+    for (int y = 0; y < picture.height(); ++y) {
+        auto* row = reinterpret_cast<QRgb*>(picture.scanLine(y));
+        for (int x = 0; x < picture.width(); ++x)
+            if ((row[x] & 0x00FFFFFF) == colour) row[x] = replacement;
+    }
+}
+
+}  // namespace
+
+ImageBtn::ImageBtn(QWidget* parent) : QAbstractButton(parent) {
+    setFocusPolicy(Qt::NoFocus);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void ImageBtn::setFaces(const QImage& normal, const QImage& pressed) {
+    normal_ = normal;
+    pressed_ = pressed;
+    forgetLooks();
+}
+
+void ImageBtn::setGlyph(const QImage& glyph) {
+    glyph_ = glyph.convertToFormat(QImage::Format_ARGB32);
+    if (!glyph_.isNull()) replaceColour(glyph_, glyph_.pixel(0, glyph_.height() - 1) & 0x00FFFFFF, 0);
+    update();
+}
+
+void ImageBtn::forgetLooks() {
+    outlines_ = {};
+    appliedDown_.reset();
+    applyOutline();
+    update();
+}
+
+void ImageBtn::resizeEvent(QResizeEvent* event) {
+    QAbstractButton::resizeEvent(event);
+    forgetLooks();
+}
+
+const QImage& ImageBtn::facePicture(bool pressed) const { return pressed && !pressed_.isNull() ? pressed_ : normal_; }
+
+const QRegion& ImageBtn::outline(bool pressed) const {
+    std::optional<QRegion>& outline = outlines_[pressed ? 1 : 0];
+    if (!outline) {
+        const QImage& picture = facePicture(pressed);
+        outline = picture.isNull() || size().isEmpty() ? QRegion()
+                                                       : outlineRegion(stretched(picture, size()), keyColour(picture));
+    }
+    return *outline;
+}
+
+void ImageBtn::applyOutline() {
+    if (appliedDown_ == isDown()) return;
+    appliedDown_ = isDown();
+    const QRegion& shape = outline(isDown());
+    if (shape.isEmpty()) clearMask();
+    else setMask(shape);
+}
+
+// Inside either state's shape: the pressed face may reach pixels the normal one does not.
+bool ImageBtn::hitButton(const QPoint& pos) const {
+    if (normal_.isNull()) return rect().contains(pos);
+    return outline(false).contains(pos) || outline(true).contains(pos);
+}
+
+void ImageBtn::mousePressEvent(QMouseEvent* event) {
+    QAbstractButton::mousePressEvent(event);
+    applyOutline();
+}
+
+void ImageBtn::mouseMoveEvent(QMouseEvent* event) {
+    QAbstractButton::mouseMoveEvent(event);
+    applyOutline();
+}
+
+void ImageBtn::mouseReleaseEvent(QMouseEvent* event) {
+    QAbstractButton::mouseReleaseEvent(event);
+    applyOutline();
+}
+
+QImage ImageBtn::stateFace(bool pressed) const {
+    const QImage& picture = facePicture(pressed);
+    QImage face = stretched(picture, size());
+    replaceColour(face, keyColour(picture), kShadow);
+    if (!pressed || !pressed_.isNull()) return face;
+    QImage moved(size(), QImage::Format_ARGB32);
+    moved.fill(kShadow);
+    QPainter(&moved).drawImage(kFaceDownOffset, face);
+    return moved;
+}
+
+void ImageBtn::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    if (normal_.isNull()) {  // no artwork: a plain placeholder
+        painter.fillRect(rect(), palette().button());
+        painter.setPen(QPen(Qt::black, 1, Qt::DashDotLine));
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+        return;
+    }
+    painter.drawImage(0, 0, stateFace(isDown()));
+    if (!glyph_.isNull()) {
+        const QPoint centred((width() - glyph_.width()) / 2, (height() - glyph_.height()) / 2);
+        painter.drawImage(centred + (isDown() ? kGlyphDownOffset : QPoint()), glyph_);
+    }
+}
+
+}  // namespace velmora

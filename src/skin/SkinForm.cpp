@@ -1,0 +1,80 @@
+#include "skin/SkinForm.h"
+
+#include <QEvent>
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "skin/DragFrame.h"
+#include "skin/PictureOutline.h"
+
+namespace velmora {
+
+SkinForm::SkinForm(QWidget* form) : QWidget(form) {
+    setObjectName(QStringLiteral("SkinForm"));
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setGeometry(form->rect());
+    lower();
+    form->installEventFilter(this);
+}
+
+// Whatever size the form takes, the skin covers it.
+bool SkinForm::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == parentWidget() && event->type() == QEvent::Resize) setGeometry(parentWidget()->rect());
+    return false;
+}
+
+SkinForm::~SkinForm() = default;
+
+void SkinForm::setPicture(const QImage& picture) {
+    picture_ = picture;
+    QWidget* form = window();
+    if (!picture_.isNull()) {
+        form->setFixedSize(picture_.size());
+        outline_ = outlineRegion(picture_, picture_.pixel(0, picture_.height() - 1));
+    } else {
+        outline_ = QRegion();
+    }
+    // Set on the top-level window, the mask becomes the window's shape on the X server:
+    // pixels outside it belong to whatever lies beneath.
+    if (outline_.isEmpty()) form->clearMask();
+    else form->setMask(outline_);
+    update();
+}
+
+void SkinForm::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    if (picture_.isNull()) painter.fillRect(rect(), palette().window());
+    else painter.drawImage(0, 0, picture_);
+}
+
+void SkinForm::mousePressEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton || drag_) {
+        event->ignore();
+        return;
+    }
+    QWidget* form = window();
+    drag_.emplace(event->globalPosition().toPoint(), mapTo(form, event->position().toPoint()), form->size(),
+                  kDragTolerance);
+    // The pointer stays ours wherever it goes until the release.
+    grabMouse();
+}
+
+void SkinForm::mouseMoveEvent(QMouseEvent* event) {
+    if (!drag_) return;
+    if (const auto frame = drag_->pointerMoved(event->globalPosition().toPoint())) {
+        if (!frame_) frame_ = std::make_unique<DragFrame>();
+        frame_->showAt(*frame);
+    }
+}
+
+void SkinForm::mouseReleaseEvent(QMouseEvent* event) {
+    if (!drag_ || event->button() != Qt::LeftButton) return;
+    const std::optional<QRect> frame = drag_->frame();
+    drag_.reset();
+    releaseMouse();
+    if (!frame) return;
+    frame_->hide();
+    window()->move(frame->topLeft());
+}
+
+}  // namespace velmora

@@ -1,0 +1,126 @@
+#include "XDisplay.h"
+
+#include <QElapsedTimer>
+#include <QThread>
+
+#include <stdexcept>
+
+// Xlib's macros (Bool, Status, None…) clash with Qt's names, so it comes after every Qt header.
+#include <X11/XKBlib.h>
+#include <X11/Xatom.h>
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+#include <X11/extensions/shape.h>
+
+namespace velmora::desktop {
+
+namespace {
+
+// One property of a window as bytes, or nothing.
+std::vector<unsigned char> property(Display* display, Window window, const char* name, Atom type) {
+    Atom actualType = 0;
+    int format = 0;
+    unsigned long count = 0, after = 0;
+    unsigned char* data = nullptr;
+    const Atom atom = XInternAtom(display, name, False);
+    std::vector<unsigned char> bytes;
+    if (XGetWindowProperty(display, window, atom, 0, 1024, False, type, &actualType, &format, &count, &after, &data) ==
+            Success &&
+        data) {
+        const unsigned long unit = format == 32 ? sizeof(long) : format / 8;
+        bytes.assign(data, data + count * unit);
+        XFree(data);
+    }
+    return bytes;
+}
+
+}  // namespace
+
+XDisplay::XDisplay() : display_(XOpenDisplay(nullptr)) {
+    if (!display_) throw std::runtime_error("no X display");
+    int opcode = 0, errorBase = 0, major = XkbMajorVersion, minor = XkbMinorVersion;
+    if (!XkbQueryExtension(display_, &opcode, &xkbEventBase_, &errorBase, &major, &minor))
+        throw std::runtime_error("the X server has no XKEYBOARD extension");
+}
+
+XDisplay::~XDisplay() { XCloseDisplay(display_); }
+
+std::vector<WindowId> XDisplay::shownWindowsOf(long long pid) {
+    Window root = 0, parent = 0;
+    Window* children = nullptr;
+    unsigned int count = 0;
+    std::vector<WindowId> shown;
+    if (!XQueryTree(display_, DefaultRootWindow(display_), &root, &parent, &children, &count)) return shown;
+    for (unsigned int i = 0; i < count; ++i) {
+        XWindowAttributes attributes;
+        if (!XGetWindowAttributes(display_, children[i], &attributes) || attributes.map_state != IsViewable) continue;
+        const auto owner = property(display_, children[i], "_NET_WM_PID", XA_CARDINAL);
+        if (owner.size() == sizeof(long) && *reinterpret_cast<const long*>(owner.data()) == pid) shown.push_back(children[i]);
+    }
+    if (children) XFree(children);
+    return shown;
+}
+
+QRect XDisplay::geometry(WindowId window) {
+    XWindowAttributes attributes;
+    if (!XGetWindowAttributes(display_, window, &attributes)) return {};
+    int x = 0, y = 0;
+    Window child = 0;
+    XTranslateCoordinates(display_, window, DefaultRootWindow(display_), 0, 0, &x, &y, &child);
+    return {x, y, attributes.width, attributes.height};
+}
+
+std::vector<QRect> XDisplay::boundingShape(WindowId window) {
+    int count = 0, ordering = 0;
+    XRectangle* rects = XShapeGetRectangles(display_, window, ShapeBounding, &count, &ordering);
+    std::vector<QRect> shape;
+    for (int i = 0; i < count; ++i) shape.emplace_back(rects[i].x, rects[i].y, rects[i].width, rects[i].height);
+    if (rects) XFree(rects);
+    return shape;
+}
+
+QString XDisplay::title(WindowId window) {
+    const auto bytes = property(display_, window, "_NET_WM_NAME", XInternAtom(display_, "UTF8_STRING", False));
+    return QString::fromUtf8(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size()));
+}
+
+void XDisplay::watch() {
+    XkbSelectEvents(display_, XkbUseCoreKbd, XkbBellNotifyMask, XkbBellNotifyMask);
+    // Requests to the window manager, such as iconifying, are sent to the root window for
+    // whoever watches its structure; unmap notices of top-level windows come with its
+    // substructure.
+    XSelectInput(display_, DefaultRootWindow(display_), StructureNotifyMask | SubstructureNotifyMask);
+    XSync(display_, False);
+}
+
+template <typename Seen>
+bool XDisplay::awaitEvent(int ms, Seen seen) {
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < ms) {
+        while (XPending(display_)) {
+            XEvent event;
+            XNextEvent(display_, &event);
+            if (seen(event)) return true;
+        }
+        QThread::msleep(20);
+    }
+    return false;
+}
+
+bool XDisplay::bellRang(int ms) {
+    return awaitEvent(ms, [this](const XEvent& event) {
+        return event.type == xkbEventBase_ && reinterpret_cast<const XkbAnyEvent&>(event).xkb_type == XkbBellNotify;
+    });
+}
+
+bool XDisplay::leftTheScreen(WindowId window, int ms) {
+    const Atom changeState = XInternAtom(display_, "WM_CHANGE_STATE", False);
+    return awaitEvent(ms, [&](const XEvent& event) {
+        if (event.type == UnmapNotify) return event.xunmap.window == window;
+        return event.type == ClientMessage && event.xclient.window == window &&
+               event.xclient.message_type == changeState && event.xclient.data.l[0] == IconicState;
+    });
+}
+
+}  // namespace velmora::desktop

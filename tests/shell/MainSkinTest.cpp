@@ -1,0 +1,178 @@
+// The washing machine on the main window: each part at its place and above or below the
+// others as it should be, captions and hints from the language texts, and the buttons, the
+// product name and the drum panel running their commands.
+#include <QAction>
+#include <QDragEnterEvent>
+#include <QMimeData>
+#include <QSignalSpy>
+#include <QUrl>
+#include <QWindow>
+
+#include "DialogFixture.h"
+#include "anim/GifAnimator.h"
+#include "dialogs/AboutDialog.h"
+#include "shell/MainSkin.h"
+#include "skin/ImageBtn.h"
+#include "skin/SkinForm.h"
+#include "skin/SkinLabel.h"
+#include "skin/SkinPanel.h"
+
+namespace velmora::test {
+namespace {
+
+class MainSkinTest : public DialogFixture {
+protected:
+    MainSkinTest() { EXPECT_TRUE(QTest::qWaitForWindowExposed(&window)); }
+    const MainSkin& skin() const { return window.skin(); }
+    void click(QWidget* control) {
+        QTest::mouseClick(window.windowHandle(), Qt::LeftButton, {}, control->geometry().center());
+        QCoreApplication::processEvents();
+    }
+    // Whether clicking the control brings up the dialog (which is then cancelled).
+    bool opens(QWidget* control, OperationDialog& dialog) {
+        bool shown = false;
+        QTimer::singleShot(0, &dialog, [&] {
+            shown = dialog.isVisible();
+            press(dialog.button("CancelButton"));
+        });
+        click(control);
+        return shown;
+    }
+    QString text(const char* key) const { return controller->texts().text(QLatin1String(key)); }
+};
+
+TEST_F(MainSkinTest, EveryPartLiesAtItsPlace) {
+    const std::vector<std::pair<QWidget*, QRect>> places = {
+        {skin().skin, {0, 0, 223, 299}},           {skin().minimizeBtn, {16, 56, 45, 16}},
+        {skin().hideBtn, {78, 46, 29, 29}},        {skin().extractBtn, {121, 47, 29, 29}},
+        {skin().exitBtn, {162, 50, 22, 22}},       {skin().drumPanel, {41, 120, 111, 111}},
+    };
+    for (const auto& [part, place] : places) EXPECT_EQ(part->geometry(), place) << part->objectName().toStdString();
+    const std::vector<std::pair<SkinLabel*, QPoint>> labels = {
+        {skin().productLabel, {15, 42}}, {skin().hideCaption, {75, 36}},
+        {skin().extractCaption, {122, 36}}, {skin().exitCaption, {160, 37}},
+    };
+    for (const auto& [label, place] : labels) {
+        EXPECT_EQ(label->pos(), place) << label->objectName().toStdString();
+        EXPECT_EQ(label->font().family(), QStringLiteral("Liberation Sans"));
+        EXPECT_EQ(label->font().pixelSize(), 9);
+    }
+}
+
+TEST_F(MainSkinTest, TheDrumPanelLiesOverTheDrumAndTheButtonsOverTheirCaptions) {
+    auto* animator = new GifAnimator;
+    MainWindow withDrum(*controller, desktop, animator);
+    EXPECT_EQ(animator->objectName(), QStringLiteral("GIFImage"));
+    EXPECT_EQ(animator->geometry(), MainSkin::kDrumArea);
+    EXPECT_EQ(withDrum.childAt(MainSkin::kDrumArea.center()), withDrum.skin().drumPanel);
+    // Children stack in the order of the list, the last on top.
+    const auto height = [&withDrum](QWidget* part) { return withDrum.children().indexOf(part); };
+    const MainSkin& parts = withDrum.skin();
+    for (QWidget* part : withDrum.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (part->isWindow()) continue;
+        EXPECT_LE(height(parts.skin), height(part)) << "the skin lies under everything";
+    }
+    for (QWidget* below : std::initializer_list<QWidget*>{parts.skin, parts.productLabel, parts.hideCaption,
+                                                           parts.extractCaption, parts.exitCaption, animator})
+        for (QWidget* above : std::initializer_list<QWidget*>{parts.minimizeBtn, parts.hideBtn, parts.extractBtn,
+                                                            parts.exitBtn, parts.drumPanel})
+            EXPECT_LT(height(below), height(above)) << below->objectName().toStdString() << " under "
+                                                    << above->objectName().toStdString();
+}
+
+TEST_F(MainSkinTest, TheWindowMovesByItsBareSkinOnly) {
+    window.move(300, 200);
+    QWindow* handle = window.windowHandle();
+    // Pressed on a caption, a button or the drum, a drag moves nothing.
+    for (QWidget* control : {static_cast<QWidget*>(skin().extractCaption), static_cast<QWidget*>(skin().minimizeBtn),
+                             static_cast<QWidget*>(skin().drumPanel)}) {
+        const QPoint press = control->geometry().center();
+        QTest::mousePress(handle, Qt::LeftButton, {}, press);
+        QTest::mouseMove(handle, press + QPoint(30, 20));
+        QTest::mouseRelease(handle, Qt::LeftButton, {}, press + QPoint(30, 20));
+        EXPECT_EQ(window.pos(), QPoint(300, 200)) << control->objectName().toStdString();
+    }
+    QTest::mousePress(handle, Qt::LeftButton, {}, {200, 100});
+    QTest::mouseMove(handle, {230, 120});
+    QTest::mouseRelease(handle, Qt::LeftButton, {}, {230, 120});
+    EXPECT_EQ(window.pos(), QPoint(330, 220));
+}
+
+TEST_F(MainSkinTest, TheWindowTakesTheSkinsShapeAndTheMenuItsPictures) {
+    EXPECT_EQ(window.mask(), skin().skin->outline());
+    EXPECT_EQ(window.mask().boundingRect(), QRect(6, 4, 211, 286));
+    for (const char* item : {"OpenFile_Menu", "HideInfo_Menu", "ExtractInfo_Menu", "CloseFile_Menu", "Language_Menu",
+                             "Minimize_Menu", "Options_Menu", "Help_Menu", "About_Menu", "Exit_Menu"})
+        EXPECT_EQ(window.menuItem(QLatin1String(item))->icon().availableSizes(), QList<QSize>{QSize(16, 16)}) << item;
+}
+
+TEST_F(MainSkinTest, CaptionsAndHintsComeFromTheLanguageTexts) {
+    EXPECT_EQ(skin().productLabel->caption(), QStringLiteral("Velmora"));
+    const std::vector<std::pair<SkinLabel*, const char*>> captions = {
+        {skin().hideCaption, "ItemA16"}, {skin().extractCaption, "ItemA17"}, {skin().exitCaption, "ItemA18"}};
+    for (const auto& [label, key] : captions) EXPECT_EQ(label->caption(), text(key)) << key;
+    const std::vector<std::pair<QWidget*, const char*>> hints = {
+        {skin().productLabel, "ItemA8"}, {skin().drumPanel, "ItemA7"},  {skin().minimizeBtn, "ItemA19"},
+        {skin().hideBtn, "ItemA12"},     {skin().extractBtn, "ItemA11"}, {skin().exitBtn, "ItemA10"}};
+    for (const auto& [control, key] : hints) EXPECT_EQ(control->toolTip(), text(key)) << key;
+}
+
+TEST_F(MainSkinTest, HideAndExtractBeepWhenEmptyAndOpenTheirDialogsWhenLoaded) {
+    EXPECT_FALSE(opens(skin().hideBtn, hide()));
+    EXPECT_FALSE(opens(skin().extractBtn, extract()));
+    EXPECT_EQ(desktop.beeps, 2);
+    openCarrier("p.bmp");
+    EXPECT_TRUE(opens(skin().hideBtn, hide()));
+    EXPECT_TRUE(opens(skin().extractBtn, extract()));
+    EXPECT_EQ(desktop.beeps, 2);
+}
+
+TEST_F(MainSkinTest, TheProductNameRunsAboutAndExitClosesTheWindowWritingTheSettings) {
+    QSignalSpy about(window.menuItem(QStringLiteral("About_Menu")), &QAction::triggered);
+    bool aboutShown = false;
+    QTimer::singleShot(0, [&] {  // the About box is modal: closed as soon as it is up
+        aboutShown = window.aboutDialog()->isVisible();
+        window.aboutDialog()->reject();
+    });
+    click(skin().productLabel);
+    EXPECT_EQ(about.size(), 1);
+    EXPECT_TRUE(aboutShown);
+    click(skin().exitBtn);
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_TRUE(QFileInfo::exists(folder("velmora.ini")));
+}
+
+TEST_F(MainSkinTest, MinimizeTakesTheWindowOffTheScreen) {
+    click(skin().minimizeBtn);
+    EXPECT_TRUE(window.isMinimized() || !window.isVisible());
+}
+
+TEST_F(MainSkinTest, FilesDroppedOnTheDrumOpenInTurnAndTheLastBmpStays) {
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(picture("first.bmp")), QUrl::fromLocalFile(folder("notes.txt")),
+                  QUrl::fromLocalFile(picture("second.BMP"))});
+    QDragEnterEvent enter(QPoint(50, 50), Qt::CopyAction, &data, Qt::LeftButton, {});
+    QApplication::sendEvent(skin().drumPanel, &enter);
+    QDropEvent drop(QPointF(50, 50), Qt::CopyAction, &data, Qt::LeftButton, {});
+    QApplication::sendEvent(skin().drumPanel, &drop);
+    EXPECT_EQ(controller->sourceFileName(), folder("second.BMP"));
+    EXPECT_EQ(desktop.messages, QStringList{"You can drop only *.bmp files!"});
+}
+
+TEST_F(MainSkinTest, WhileADialogWorksTheMachineTakesNoCommand) {
+    emit hide().working(true);
+    EXPECT_FALSE(skin().drumPanel->acceptDrops());
+    desktop.openAnswers = {picture("p.bmp")};
+    click(skin().drumPanel);
+    EXPECT_EQ(desktop.openDialogs, 0);
+    QSignalSpy exits(window.menuItem(QStringLiteral("Exit_Menu")), &QAction::triggered);
+    click(skin().exitBtn);
+    EXPECT_EQ(exits.size(), 0);
+    emit hide().working(false);
+    EXPECT_TRUE(skin().drumPanel->acceptDrops());
+    click(skin().drumPanel);
+    EXPECT_EQ(desktop.openDialogs, 1);
+}
+
+}  // namespace
+}  // namespace velmora::test
