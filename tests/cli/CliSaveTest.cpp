@@ -26,12 +26,6 @@ namespace fs = std::filesystem;
 
 const test::Bytes kOld = {'o', 'l', 'd'};
 
-std::set<std::string> namesIn(const std::string& folder) {
-    std::set<std::string> names;
-    for (const auto& entry : fs::directory_iterator(folder)) names.insert(entry.path().filename().string());
-    return names;
-}
-
 std::string readText(const std::string& path) {
     const test::Bytes bytes = test::readFile(path);
     return {bytes.begin(), bytes.end()};
@@ -80,7 +74,7 @@ TEST_F(Cli, OutputsTheUserMayNotReplaceAreRefusedAndLeftAsTheyWere) {
     }
     EXPECT_TRUE(fs::is_fifo(dir.path("fifo.bmp")));
     EXPECT_TRUE(fs::is_character_file("/dev/null"));
-    for (const std::string& name : namesIn(dir.path(""))) EXPECT_FALSE(name.starts_with(".velmora-")) << name;
+    for (const std::string& name : test::namesIn(dir.path(""))) EXPECT_FALSE(name.starts_with(".velmora-")) << name;
 }
 
 TEST_F(Cli, AFileNameOfTwoHundredFiftyBytesSaves) {
@@ -148,7 +142,7 @@ TEST_F(Cli, SigtermHalfWayThroughASaveLeavesSourceOldOutputAndFolderAsTheyWere) 
         test::writeFile(dir.path("text"), {'h', 'i', '\n'});
         test::writeFile(dir.path("stdout"), {});
         test::writeFile(dir.path("stderr"), {});
-        return namesIn(dir.path(""));
+        return test::namesIn(dir.path(""));
     }();
     int interrupted = 0;
     for (int attempt = 0; attempt < 5 && interrupted == 0; ++attempt) {
@@ -174,7 +168,7 @@ TEST_F(Cli, SigtermHalfWayThroughASaveLeavesSourceOldOutputAndFolderAsTheyWere) 
             test::writeFile(dir.path("out.bmp"), kOld);  // done before the signal: try again
         }
         EXPECT_EQ(test::readFile(dir.path("big.bmp")), source) << "the source is never touched";
-        EXPECT_EQ(namesIn(dir.path("")), before) << "nothing left behind";
+        EXPECT_EQ(test::namesIn(dir.path("")), before) << "nothing left behind";
     }
     EXPECT_EQ(interrupted, 1) << "no attempt was caught half way";
 }

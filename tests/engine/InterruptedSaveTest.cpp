@@ -27,14 +27,8 @@ namespace fs = std::filesystem;
 
 const test::Bytes kOld = {'o', 'l', 'd'};
 
-std::set<std::string> namesIn(const std::string& folder) {
-    std::set<std::string> names;
-    for (const auto& entry : fs::directory_iterator(folder)) names.insert(entry.path().filename().string());
-    return names;
-}
-
 std::string temporaryFileIn(const std::string& folder) {
-    for (const std::string& name : namesIn(folder))
+    for (const std::string& name : test::namesIn(folder))
         if (isTemporaryFileName(name)) return name;
     return {};
 }
@@ -91,7 +85,7 @@ TEST(InterruptedSave, ASignalLeavesTheOldFileAndNoTemporaryFile) {
         ::kill(pid, c.signal);
         EXPECT_EQ(endedBySignal(pid), c.signal) << "the program still ends as the signal says";
         EXPECT_EQ(test::readFile(target), kOld);
-        EXPECT_EQ(namesIn(dir.path("")), std::set<std::string>{"out.bmp"});
+        EXPECT_EQ(test::namesIn(dir.path("")), std::set<std::string>{"out.bmp"});
     }
 }
 
@@ -110,7 +104,7 @@ TEST(InterruptedSave, AKilledSaveLeavesNothingOrWhatTheNextSaveClears) {
     ASSERT_GT(unnamed, 0);
     ::kill(unnamed, SIGKILL);
     EXPECT_EQ(endedBySignal(unnamed), SIGKILL);
-    EXPECT_EQ(namesIn(dir.path("")), std::set<std::string>{"out.bmp"});
+    EXPECT_EQ(test::namesIn(dir.path("")), std::set<std::string>{"out.bmp"});
 
     // A save still running holds its file locked: even an old-looking one stays.
     const pid_t running = startStoppedSave(target, TemporaryKind::Named);
@@ -130,7 +124,7 @@ TEST(InterruptedSave, AKilledSaveLeavesNothingOrWhatTheNextSaveClears) {
     test::setModifiedTime(dir.path(runningName), -3600);
     saveOnce();
     EXPECT_FALSE(fs::exists(dir.path(runningName)));
-    EXPECT_EQ(namesIn(dir.path("")), (std::set<std::string>{"other.bmp", "out.bmp"}));
+    EXPECT_EQ(test::namesIn(dir.path("")), (std::set<std::string>{"other.bmp", "out.bmp"}));
     EXPECT_EQ(test::readFile(target), kOld);
 }
 
@@ -157,7 +151,7 @@ TEST(InterruptedSave, ASourceChangedWhileItIsCopiedFailsTheSave) {
             EXPECT_EQ(e.reason(), messages::kFileChanged);
         }
         EXPECT_EQ(test::readFile(dir.path("out.bmp")), kOld);
-        EXPECT_EQ(namesIn(dir.path("")), (std::set<std::string>{"out.bmp", "source.bmp"}));
+        EXPECT_EQ(test::namesIn(dir.path("")), (std::set<std::string>{"out.bmp", "source.bmp"}));
         test::writeFile(source, original);
         test::waitUntilTheClockPasses(source);
     }

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -34,6 +35,8 @@ std::vector<std::uint32_t> greyRamp(unsigned bitsPerPixel);
 
 void writeFile(const std::string& path, const Bytes& bytes);
 Bytes readFile(const std::string& path);
+// The names of the entries of a folder.
+std::set<std::string> namesIn(const std::string& folder);
 
 // A fresh folder under the system's temporary folder, removed with everything in it.
 class TempDir {
