@@ -29,6 +29,8 @@ AboutDialog::AboutDialog(DialogDesktop& desktop, QWidget* parent) : QDialog(pare
     setFont(dialogFont());
     setFixedSize(307, 256);
     move(192, 107);
+    effectHook_.setAnimateOnShow(true);
+    effectHook_.setAnimateOnHide(true);
 
     addTiledBackground(*this);
     addEtchedBorder(*this, {8, 3, 289, 214});

@@ -2,6 +2,7 @@
 
 #include <QDialog>
 
+#include "anim/WindowEffectHook.h"
 #include "dialogs/DialogDesktop.h"
 
 class QPushButton;
@@ -11,7 +12,7 @@ namespace velmora {
 class GifAnimator;
 
 // The About box: the product's emblem, name and version, OK and Help. No language pack
-// changes it.
+// changes it. It appears and vanishes with a window effect.
 class AboutDialog : public QDialog {
     Q_OBJECT
 
@@ -24,6 +25,7 @@ public:
 private:
     DialogDesktop& desktop_;
     GifAnimator* emblem_;
+    WindowEffectHook effectHook_{*this};
 };
 
 }  // namespace velmora

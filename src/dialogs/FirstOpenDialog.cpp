@@ -1,8 +1,6 @@
 #include "dialogs/FirstOpenDialog.h"
 
 #include <QCheckBox>
-#include <QGuiApplication>
-#include <QScreen>
 
 #include "dialogs/DialogLook.h"
 #include "dialogs/FlatButton.h"
@@ -30,10 +28,9 @@ FirstOpenDialog::FirstOpenDialog(DialogDesktop& desktop, QWidget* parent) : QDia
     setWindowFlag(Qt::WindowStaysOnTopHint);
     setFont(dialogFont());
     setFixedSize(437, 158);
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->geometry();
-        move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
-    }
+    effectHook_.setAnimateOnShow(true);
+    effectHook_.setAnimateOnHide(true);
+    effectHook_.setCentreOnScreen(true);
 
     addTiledBackground(*this);
     addEtchedBorder(*this, {8, 8, 417, 81});

@@ -2,6 +2,7 @@
 
 #include <QDialog>
 
+#include "anim/WindowEffectHook.h"
 #include "dialogs/DialogDesktop.h"
 
 class QCheckBox;
@@ -12,7 +13,8 @@ namespace velmora {
 class SkinLabel;
 
 // The first-run tips: right-click for the menu, drop a picture on the drum; a box to turn
-// the tips off for later starts. Always on top, at the centre of the screen.
+// the tips off for later starts. Always on top, moved to the centre of the screen each time it
+// appears, and it grows out of that centre and shrinks back into it with a window effect.
 class FirstOpenDialog : public QDialog {
     Q_OBJECT
 
@@ -33,6 +35,7 @@ private:
     SkinLabel* firstTip_;
     SkinLabel* secondTip_;
     QCheckBox* checkBox_;
+    WindowEffectHook effectHook_{*this};
 };
 
 }  // namespace velmora

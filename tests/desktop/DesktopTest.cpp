@@ -6,6 +6,8 @@
 #include <QProcess>
 #include <QThread>
 
+#include <algorithm>
+
 #include "DesktopSession.h"
 #include "skin/Look.h"
 #include "skin/PictureOutline.h"
@@ -118,11 +120,33 @@ TEST(Desktop, MinimizeTakesTheWindowOffTheScreen) {
     EXPECT_TRUE(program.x.leftTheScreen(program.window(), 5000));
 }
 
-TEST(Desktop, TheProductNameOpensTheAboutBox) {
+// The About box grows out of an outline drawn over the screen and shrinks back into one after
+// Escape has closed it; then nothing of the program is left but its main window.
+TEST(Desktop, TheProductNameOpensTheAboutBoxWithItsEffects) {
     RunningProgram program;
+    // The server's title carries the program's name after the window's own.
+    const auto isAbout = [&](WindowId w) { return program.x.title(w).startsWith(QStringLiteral("About")); };
     input::click(program.at(kProductName));
-    EXPECT_TRUE(program.awaitOtherWindow().has_value());
-    input::key("Return");
+    bool outlineBefore = false;
+    std::optional<WindowId> about;
+    ASSERT_TRUE(waitUntil([&] {
+        for (WindowId w : program.otherWindows()) {
+            if (isAbout(w)) about = w;
+            else if (!about) outlineBefore = true;
+        }
+        return about.has_value();
+    }));
+    EXPECT_TRUE(outlineBefore) << "no outline grew before the box appeared";
+    EXPECT_EQ(program.x.geometry(*about).size(), QSize(307, 256));
+
+    input::key("Escape");  // its buttons take no focus, so Return has nothing to press
+    bool outlineAfter = false;
+    EXPECT_TRUE(waitUntil([&] {
+        const std::vector<WindowId> others = program.otherWindows();
+        if (std::any_of(others.begin(), others.end(), isAbout)) return false;
+        outlineAfter |= !others.empty();
+        return outlineAfter && others.empty();
+    })) << "the box did not go, or no outline shrank after it";
 }
 
 // Drags two files from another program onto the drum: the first, too small, gives its message;

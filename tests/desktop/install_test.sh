@@ -62,9 +62,10 @@ read -r -a command <<<"${exec_line/\%f/$work/small.bmp}"
 "${as_user[@]}" env HOME="$home" XDG_CONFIG_HOME="$home/.config" XDG_RUNTIME_DIR="$home/runtime" \
   "${command[@]}" &
 pid=$!
-# A first run: the tips come first, before the main window; Escape closes them as the title bar
-# would, so they will show again.
-wait_until 30 has_other_top_window $pid || fail "the installed program did not show its first-run tips"
+# A first run: the tips come first, before the main window, after the outline that grows into
+# them; Escape closes them as the title bar would, so they will show again.
+tips_on_screen() { local w; w=$(sized_window "$1" 437x158) && viewable "$w"; }
+wait_until 30 tips_on_screen $pid || fail "the installed program did not show its first-run tips"
 xdotool key Escape
 wait_until 30 main_on_screen $pid || fail "the installed program did not start"
 wait_until 10 has_other_top_window $pid || fail "the picture named on the command line was not opened"

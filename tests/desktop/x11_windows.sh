@@ -39,17 +39,20 @@ is_top_level() {
 # The windows of process PID that are on the screen now.
 visible_windows() { xdotool search --onlyvisible --pid "$1" 2>/dev/null || true; }
 
-# The main window of process PID (shown or not), known by its size.
-main_window() {
+# sized_window PID WIDTHxHEIGHT: the top-level window of process PID (shown or not) with that size.
+sized_window() {
   local w
   for w in $(xdotool search --pid "$1" 2>/dev/null); do
-    if is_top_level "$w" && [[ $(window_field "$w" Width)x$(window_field "$w" Height) == 223x299 ]]; then
+    if is_top_level "$w" && [[ $(window_field "$w" Width)x$(window_field "$w" Height) == "$2" ]]; then
       echo "$w"
       return 0
     fi
   done
   return 1
 }
+
+# The main window of process PID (shown or not), known by its size.
+main_window() { sized_window "$1" 223x299; }
 
 # The program's icon in the tray: its window lives inside the tray host's.
 tray_icon() {

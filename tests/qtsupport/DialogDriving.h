@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QApplication>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -8,9 +9,19 @@
 
 namespace velmora::test {
 
-// Runs whatever opens a modal dialog; the actions run once it is up.
+// Runs whatever opens a modal dialog; the actions run once it is up. Timers already fire while
+// a window effect plays before a dialog appears, so they wait for the dialog to become the
+// modal window rather than for the first turn of the event loop.
 inline void whileOpen(const std::function<void()>& openDialog, const std::function<void()>& actions) {
-    QTimer::singleShot(0, actions);
+    const QWidget* before = QApplication::activeModalWidget();
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        const QWidget* modal = QApplication::activeModalWidget();
+        if (!modal || modal == before) return;
+        poll.stop();
+        actions();
+    });
+    poll.start(0);
     openDialog();
 }
 

@@ -3,8 +3,8 @@
 #include <QGuiApplication>
 #include <QPushButton>
 #include <QScreen>
-#include <QTimer>
 
+#include "DialogDriving.h"
 #include "ProgramFixture.h"
 #include "dialogs/FirstOpenDialog.h"
 #include "skin/SkinLabel.h"
@@ -17,8 +17,9 @@ protected:
     // The tips run for real, modally; the actions act inside once they are up.
     void whileTipsOpen(std::function<void(FirstOpenDialog&)> actions) {
         desktop.onDialog = [actions](QDialog& dialog) {
-            QTimer::singleShot(0, [&dialog, actions] { actions(dynamic_cast<FirstOpenDialog&>(dialog)); });
-            return dialog.exec();
+            int result = 0;
+            whileOpen([&] { result = dialog.exec(); }, [&] { actions(dynamic_cast<FirstOpenDialog&>(dialog)); });
+            return result;
         };
     }
     std::string settingsText() const {
@@ -37,7 +38,9 @@ TEST_F(FirstRunTest, TheTipsShowAtTheEndOfTheShowStepAndStayOnTheScreenCentre) {
         EXPECT_TRUE(tips.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
         EXPECT_EQ(tips.size(), QSize(437, 158));
         const QRect screen = QGuiApplication::primaryScreen()->geometry();
-        EXPECT_EQ(tips.pos(), screen.topLeft() + QPoint((screen.width() - 437) / 2, (screen.height() - 158) / 2));
+        const QSize outer = tips.frameGeometry().size();  // with the frame the desktop adds
+        EXPECT_EQ(tips.pos(), screen.topLeft() + QPoint((screen.width() - outer.width()) / 2,
+                                                        (screen.height() - outer.height()) / 2));
         EXPECT_FALSE(tips.checkBox()->isChecked());
         EXPECT_EQ(tips.findChild<SkinLabel*>("SkinLabel1")->caption(),
                   QStringLiteral("Make right-click on program's window to show menu"));

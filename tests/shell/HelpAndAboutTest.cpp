@@ -1,4 +1,5 @@
 // Which help topic each command opens, with its dialog left open; the About box.
+#include <QApplication>
 #include <QTest>
 
 #include "DialogFixture.h"
@@ -16,7 +17,8 @@ protected:
     // Runs a command that opens a modal dialog, acts in it, and closes it by Cancel or OK.
     void inDialog(const std::function<void()>& open, QDialog& dialog, const std::function<void()>& act) {
         whileOpen(open, [&] {
-            ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+            // Not qWaitForWindowActive: it counts a dialog as active while its owner still is.
+            ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == &dialog; }));
             act();
             EXPECT_TRUE(dialog.isVisible()) << "help leaves the dialog open";
             dialog.reject();

@@ -130,11 +130,11 @@ TEST_F(MainSkinTest, HideAndExtractBeepWhenEmptyAndOpenTheirDialogsWhenLoaded) {
 TEST_F(MainSkinTest, TheProductNameRunsAboutAndExitClosesTheWindowWritingTheSettings) {
     QSignalSpy about(window.menuItem(QStringLiteral("About_Menu")), &QAction::triggered);
     bool aboutShown = false;
-    QTimer::singleShot(0, [&] {  // the About box is modal: closed as soon as it is up
-        aboutShown = window.aboutDialog()->isVisible();
-        window.aboutDialog()->reject();
-    });
-    click(skin().productLabel);
+    whileOpen([&] { click(skin().productLabel); },
+              [&] {
+                  aboutShown = window.aboutDialog()->isVisible();
+                  window.aboutDialog()->reject();
+              });
     EXPECT_EQ(about.size(), 1);
     EXPECT_TRUE(aboutShown);
     click(skin().exitBtn);

@@ -7,6 +7,7 @@
 #include <QTimer>
 
 #include "ControllerFixture.h"
+#include "DialogDriving.h"
 #include "dialogs/AboutDialog.h"
 #include "dialogs/HideDialog.h"
 #include "shell/MainWindow.h"
@@ -192,11 +193,11 @@ TEST_F(TrayMinimizeTest, TheProductLabelRunsAboutAndTheExitButtonExit) {
     QSignalSpy abouts(window->menuItem("About_Menu"), &QAction::triggered);
     QSignalSpy exits(window->menuItem("Exit_Menu"), &QAction::triggered);
     bool aboutShown = false;
-    QTimer::singleShot(0, [&] {  // the About box is modal: closed as soon as it is up
-        aboutShown = window->aboutDialog()->isVisible();
-        window->aboutDialog()->reject();
-    });
-    window->productLabelClicked();
+    whileOpen([&] { window->productLabelClicked(); },
+              [&] {
+                  aboutShown = window->aboutDialog()->isVisible();
+                  window->aboutDialog()->reject();
+              });
     EXPECT_EQ(abouts.count(), 1);
     EXPECT_TRUE(aboutShown);
     window->exitButtonClicked();
