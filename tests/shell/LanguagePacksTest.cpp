@@ -8,8 +8,10 @@
 
 #include "DialogFixture.h"
 #include "ProgramFixture.h"
+#include "ScopedCodePage.h"
 #include "ShownTexts.h"
 #include "dialogs/FirstOpenDialog.h"
+#include "shell/LanguagePackFile.h"
 #include "shell/LanguagePacks.h"
 #include "skin/SkinLabel.h"
 
@@ -116,6 +118,27 @@ TEST_F(LanguagePacksTest, APackWithOneKeyChangesThatTextOnly) {
     expectBuiltInTexts("one key");
     EXPECT_EQ(window->hideDialog()->windowTitle(), QStringLiteral("Hide information"));
     EXPECT_EQ(window->firstOpenDialog()->button("HelpButton")->text(), QString()) << "no ItemD7 in the pack";
+}
+
+TEST_F(LanguagePacksTest, APackIsReadInTheCodePageItNamesElseInTheProgramsOwn) {
+    const ScopedCodePage western("windows-1252");
+    struct Case {
+        const char* codePageLine;
+        QString languageMenu;
+    };
+    const std::vector<Case> cases = {
+        {"CodePage=windows-1251\r\n", QStringLiteral("Язык")},
+        {"codepage = windows-1251\r\n", QStringLiteral("Язык")},  // keys are INI keys
+        {"", QStringLiteral("ßçûê")},
+        {"CodePage=UTF-8\r\n", QStringLiteral("ßçûê")},  // not an 8-bit page
+        {"CodePage=Klingon\r\n", QStringLiteral("ßçûê")},
+    };
+    for (const Case& c : cases) {
+        writePack("Pack", std::string("[Velmora]\r\n") + c.codePageLine + "ItemA13=\xDF\xE7\xFB\xEA\r\n");
+        const UiTexts texts = readLanguagePack(folder("Language/Pack.lng"));
+        EXPECT_EQ(texts.text("ItemA13"), c.languageMenu) << c.codePageLine;
+        EXPECT_EQ(texts.text("ItemA14"), UiTexts::builtIn("ItemA14")) << c.codePageLine;
+    }
 }
 
 TEST_F(LanguagePacksTest, LangPicksThePackByAllButItsFirstCharacter) {
