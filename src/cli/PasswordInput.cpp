@@ -4,6 +4,9 @@
 #include <termios.h>
 #include <unistd.h>
 
+#include <array>
+#include <csignal>
+
 #include "cli/CliOptions.h"
 #include "cli/InputFile.h"
 #include "cli/OperationError.h"
@@ -29,6 +32,50 @@ std::string readPasswordFile(const std::string& fileName) {
     }
 }
 
+// What a signal handler needs to give the terminal its echo back: plain globals, set while
+// echo is off.
+constexpr std::array kEndingSignals = {SIGINT, SIGTERM, SIGHUP, SIGQUIT};
+int quietTerminal = -1;
+termios echoingSettings{};
+std::array<struct sigaction, kEndingSignals.size()> earlierActions{};
+
+extern "C" void restoreEchoAndResignal(int signal) {
+    ::tcsetattr(quietTerminal, TCSANOW, &echoingSettings);
+    for (std::size_t i = 0; i < kEndingSignals.size(); ++i)
+        if (kEndingSignals[i] == signal) ::sigaction(signal, &earlierActions[i], nullptr);
+    ::raise(signal);  // delivered on return, to whatever handled it before
+}
+
+// Turns the terminal's echo off for as long as it lives. A signal that ends the program
+// meanwhile (Ctrl+C, Ctrl+\, a hang-up, a kill) turns it back on first, or the user's shell
+// would be left typing blind.
+class EchoOff {
+public:
+    explicit EchoOff(int fd) {
+        if (::tcgetattr(fd, &echoingSettings) != 0) return;  // not a terminal: nothing echoes
+        quietTerminal = fd;
+        for (std::size_t i = 0; i < kEndingSignals.size(); ++i) {
+            ::sigaction(kEndingSignals[i], nullptr, &earlierActions[i]);
+            if (earlierActions[i].sa_handler == SIG_IGN) continue;
+            struct sigaction action {};
+            action.sa_handler = restoreEchoAndResignal;
+            sigemptyset(&action.sa_mask);
+            ::sigaction(kEndingSignals[i], &action, nullptr);
+        }
+        termios quiet = echoingSettings;
+        quiet.c_lflag &= ~static_cast<tcflag_t>(ECHO);
+        ::tcsetattr(fd, TCSAFLUSH, &quiet);
+    }
+    EchoOff(const EchoOff&) = delete;
+    EchoOff& operator=(const EchoOff&) = delete;
+    ~EchoOff() {
+        if (quietTerminal < 0) return;
+        ::tcsetattr(quietTerminal, TCSAFLUSH, &echoingSettings);
+        for (std::size_t i = 0; i < kEndingSignals.size(); ++i) ::sigaction(kEndingSignals[i], &earlierActions[i], nullptr);
+        quietTerminal = -1;
+    }
+};
+
 // Asks on the controlling terminal, so that standard input stays free for the message.
 class Terminal {
 public:
@@ -41,17 +88,12 @@ public:
 
     std::string ask(const std::string& prompt) {
         [[maybe_unused]] auto w = ::write(fd_, prompt.data(), prompt.size());
-        termios saved{};
-        const bool isTty = ::tcgetattr(fd_, &saved) == 0;
-        if (isTty) {
-            termios quiet = saved;
-            quiet.c_lflag &= ~static_cast<tcflag_t>(ECHO);
-            ::tcsetattr(fd_, TCSAFLUSH, &quiet);
-        }
         std::string line;
-        char c = 0;
-        while (line.size() <= kLongestPasswordLine && ::read(fd_, &c, 1) == 1 && c != '\n') line += c;
-        if (isTty) ::tcsetattr(fd_, TCSAFLUSH, &saved);
+        {
+            const EchoOff quiet(fd_);
+            char c = 0;
+            while (line.size() <= kLongestPasswordLine && ::read(fd_, &c, 1) == 1 && c != '\n') line += c;
+        }
         w = ::write(fd_, "\n", 1);
         if (!line.empty() && line.back() == '\r') line.pop_back();
         return line;
