@@ -34,10 +34,22 @@ std::vector<unsigned char> property(Display* display, Window window, const char*
     return bytes;
 }
 
+XErrorHandler defaultErrorHandler = nullptr;
+
+// The program's windows come and go while they are being listed (menus, outlines, dialogs), so
+// a question about a window that has just gone finds nothing instead of ending the test, as
+// Xlib's own handler would.
+int ignoreVanishedWindows(Display* display, XErrorEvent* error) {
+    if (error->error_code == BadWindow || error->error_code == BadDrawable) return 0;
+    return defaultErrorHandler(display, error);
+}
+
 }  // namespace
 
 XDisplay::XDisplay() : display_(XOpenDisplay(nullptr)) {
     if (!display_) throw std::runtime_error("no X display");
+    const XErrorHandler previous = XSetErrorHandler(ignoreVanishedWindows);
+    if (previous != ignoreVanishedWindows) defaultErrorHandler = previous;
     int opcode = 0, errorBase = 0, major = XkbMajorVersion, minor = XkbMinorVersion;
     if (!XkbQueryExtension(display_, &opcode, &xkbEventBase_, &errorBase, &major, &minor))
         throw std::runtime_error("the X server has no XKEYBOARD extension");
