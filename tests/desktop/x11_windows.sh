@@ -77,11 +77,24 @@ main_off_screen() { local w; w=$(main_window "$1") && ! viewable "$w"; }
 in_tray() { main_off_screen "$1" && tray_icon "$1" >/dev/null; }
 on_screen() { main_on_screen "$1" && ! tray_icon "$1" >/dev/null; }
 
-# click_window WINDOW BUTTON [REPEAT]: clicks the middle of a window.
+# The middle of a window on the screen, as "X Y".
+window_middle() {
+  echo "$(($(window_field "$1" 'Absolute upper-left X') + $(window_field "$1" Width) / 2))" \
+    "$(($(window_field "$1" 'Absolute upper-left Y') + $(window_field "$1" Height) / 2))"
+}
+
+# click_window WINDOW BUTTON [REPEAT]: clicks the middle of a window, once it has stayed in
+# place for a moment (a tray host may still be laying out an icon that has just arrived).
 click_window() {
-  local x y
-  x=$(($(window_field "$1" 'Absolute upper-left X') + $(window_field "$1" Width) / 2))
-  y=$(($(window_field "$1" 'Absolute upper-left Y') + $(window_field "$1" Height) / 2))
+  local before now x y tries=0
+  now=$(window_middle "$1")
+  until ((tries++ >= 20)); do
+    sleep 0.1
+    before=$now
+    now=$(window_middle "$1")
+    [[ $now != "$before" ]] || break
+  done
+  read -r x y <<<"$now"
   xdotool mousemove --sync "$x" "$y" click --repeat "${3:-1}" --delay 80 "$2"
 }
 
@@ -91,7 +104,7 @@ menu_choose() {
   local pid=$1 window=$2
   shift 2
   click_window "$window" 3
-  wait_until 10 has_other_top_window "$pid" || fail "a right click opened no menu"
+  wait_until 10 has_other_top_window "$pid" || fail "a right click on window $window opened no menu"
   sleep 0.3  # the menu takes the keyboard just after it appears
   xdotool key --delay 50 "$@"
 }
