@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdlib>
 #include <string>
@@ -23,6 +24,15 @@ inline std::string quoted(const std::string& s) {
     std::string q = "'";
     for (char c : s) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
     return q + "'";
+}
+
+// In a child process: becomes velmora-cli with these arguments (exit 127 when it cannot).
+[[noreturn]] inline void execCli(const std::vector<std::string>& args) {
+    std::vector<char*> argv{const_cast<char*>(VELMORA_CLI_PATH)};
+    for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));
+    argv.push_back(nullptr);
+    ::execv(VELMORA_CLI_PATH, argv.data());
+    ::_exit(127);
 }
 
 class Cli : public ::testing::Test {

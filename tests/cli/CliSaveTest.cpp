@@ -110,11 +110,7 @@ pid_t start(const std::vector<std::string>& args, const std::string& in, const s
     redirect(in, O_RDONLY, 0);
     redirect(out, O_WRONLY | O_CREAT | O_TRUNC, 1);
     redirect(err, O_WRONLY | O_CREAT | O_TRUNC, 2);
-    std::vector<char*> argv{const_cast<char*>(VELMORA_CLI_PATH)};
-    for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));
-    argv.push_back(nullptr);
-    ::execv(VELMORA_CLI_PATH, argv.data());
-    ::_exit(127);
+    execCli(args);
 }
 
 // Whether the process holds a file it is writing in folder: an unnamed one ("#<inode>

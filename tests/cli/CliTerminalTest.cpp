@@ -11,7 +11,7 @@
 #include <chrono>
 #include <functional>
 
-#include "CliFixture.h"
+#include "cli/CliFixture.h"
 
 namespace velmora {
 namespace {
@@ -24,11 +24,7 @@ public:
         if (pid_ != 0) return;
         const rlimit noCore{0, 0};  // Ctrl+\ would leave a core file behind
         ::setrlimit(RLIMIT_CORE, &noCore);
-        std::vector<char*> argv{const_cast<char*>(VELMORA_CLI_PATH)};
-        for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));
-        argv.push_back(nullptr);
-        ::execv(VELMORA_CLI_PATH, argv.data());
-        ::_exit(127);
+        execCli(args);
     }
     OnTerminal(const OnTerminal&) = delete;
     OnTerminal& operator=(const OnTerminal&) = delete;

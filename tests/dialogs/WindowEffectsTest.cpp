@@ -12,6 +12,7 @@
 #include "anim/EffectOverlay.h"
 #include "dialogs/AboutDialog.h"
 #include "dialogs/FirstOpenDialog.h"
+#include "DialogDriving.h"
 #include "RecordingDialogDesktop.h"
 
 namespace velmora {
@@ -49,16 +50,13 @@ Sightings watchRun(QDialog& dialog) {
             seen.overlayCoveredTheDialog &= overlay->geometry().contains(dialog.frameGeometry());
         }
     });
-    QTimer closer;
-    QObject::connect(&closer, &QTimer::timeout, [&] {
-        if (QApplication::activeModalWidget() != &dialog || closing) return;
-        seen.dialogWhenModal = dialog.frameGeometry();
-        closing = true;
-        dialog.accept();
-    });
     watcher.start(0);
-    closer.start(50);
-    EXPECT_EQ(dialog.exec(), QDialog::Accepted);
+    test::whileOpen([&] { EXPECT_EQ(dialog.exec(), QDialog::Accepted); },
+                    [&] {
+                        seen.dialogWhenModal = dialog.frameGeometry();
+                        closing = true;
+                        dialog.accept();
+                    });
     return seen;
 }
 
