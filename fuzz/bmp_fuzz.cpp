@@ -11,6 +11,8 @@
 #include "engine/ExtractCore.h"
 #include "engine/HideCore.h"
 
+#include "FuzzTarget.h"
+
 using namespace velmora;
 
 // Lower limits than the program's keep every input cheap to try; -rss_limit_mb then catches

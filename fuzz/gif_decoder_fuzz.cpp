@@ -6,6 +6,8 @@
 #include "engine/EngineError.h"
 #include "engine/GifDecoder.h"
 
+#include "FuzzTarget.h"
+
 // Lower limits than the program's keep every input cheap to try; -rss_limit_mb then catches
 // any decode that escapes them.
 extern "C" int LLVMFuzzerInitialize(int*, char***) {

@@ -6,6 +6,8 @@
 
 #include "settings/IniDocument.h"
 
+#include "FuzzTarget.h"
+
 using namespace velmora;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

@@ -5,6 +5,8 @@
 #include "engine/EngineError.h"
 #include "engine/JpegSize.h"
 
+#include "FuzzTarget.h"
+
 // Any bytes must end in a size or an EngineError; every other outcome is a crash to report.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     try {

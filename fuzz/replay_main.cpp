@@ -10,7 +10,7 @@
 #include <iterator>
 #include <vector>
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size);
+#include "FuzzTarget.h"
 
 namespace {
 

@@ -19,6 +19,15 @@ void showBox(QMessageBox::Icon icon, const QString& text) {
     box.setWindowFlag(Qt::WindowStaysOnTopHint);
     box.exec();
 }
+
+std::optional<QString> chooseSaveName(QWidget* parent, const QString& filter, const QString& suffix) {
+    QFileDialog dialog(parent, QString(), QString(), filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(suffix);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    return dialog.selectedFiles().constFirst();
+}
 }  // namespace
 
 void QtDesktop::showMessage(const QString& text) { showBox(QMessageBox::NoIcon, text); }
@@ -29,15 +38,6 @@ std::optional<QString> QtDesktop::chooseOpenPicture() {
     const QString name = QFileDialog::getOpenFileName(parent_, QString(), QString(), kBitmapFilter);
     if (name.isEmpty()) return std::nullopt;
     return name;
-}
-
-std::optional<QString> chooseSaveName(QWidget* parent, const QString& filter, const QString& suffix) {
-    QFileDialog dialog(parent, QString(), QString(), filter);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix(suffix);
-    dialog.setOption(QFileDialog::DontConfirmOverwrite);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
-    return dialog.selectedFiles().constFirst();
 }
 
 std::optional<QString> QtDesktop::chooseSavePicture() { return chooseSaveName(parent_, kBitmapFilter, QStringLiteral("bmp")); }

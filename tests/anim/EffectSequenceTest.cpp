@@ -10,7 +10,8 @@
 
 namespace velmora {
 
-void PrintTo(const OutlineDraw& d, std::ostream* out) { *out << d.step << (d.pause ? "p" : "u"); }
+// Found by the test framework through the type's namespace; this file's own.
+static void PrintTo(const OutlineDraw& d, std::ostream* out) { *out << d.step << (d.pause ? "p" : "u"); }
 
 namespace {
 

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "support/BmpBuilder.h"
+#include "support/BuildPaths.h"
 
 namespace velmora {
 
@@ -26,12 +27,17 @@ inline std::string quoted(const std::string& s) {
     return q + "'";
 }
 
+inline const std::string& cliProgram() {
+    static const std::string path = test::besideTestProgram(VELMORA_CLI_PATH);
+    return path;
+}
+
 // In a child process: becomes velmora-cli with these arguments (exit 127 when it cannot).
 [[noreturn]] inline void execCli(const std::vector<std::string>& args) {
-    std::vector<char*> argv{const_cast<char*>(VELMORA_CLI_PATH)};
+    std::vector<char*> argv{const_cast<char*>(cliProgram().c_str())};
     for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));
     argv.push_back(nullptr);
-    ::execv(VELMORA_CLI_PATH, argv.data());
+    ::execv(argv[0], argv.data());
     ::_exit(127);
 }
 
@@ -49,7 +55,7 @@ protected:
                const std::string& stdoutTo = "") {
         test::writeFile(dir.path("stdin"), test::Bytes(input.begin(), input.end()));
         test::writeFile(dir.path("stdout"), {});
-        std::string command = env + " setsid -w " + quoted(VELMORA_CLI_PATH);
+        std::string command = env + " setsid -w " + quoted(cliProgram());
         for (const auto& a : args) command += " " + quoted(a);
         command += " <" + quoted(dir.path("stdin")) + " " + (stdoutTo.empty() ? ">" + quoted(dir.path("stdout")) : stdoutTo) +
                    " 2>" + quoted(dir.path("stderr"));

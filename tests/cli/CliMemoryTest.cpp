@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <string>
 
+#include "TestBuild.h"
 #include "cli/CliFixture.h"
 #include "engine/EngineError.h"
 #include "engine/OperationMessages.h"

@@ -18,6 +18,7 @@
 #include "engine/EngineError.h"
 #include "engine/OperationMessages.h"
 #include "support/Unprivileged.h"
+#include "support/BuildPaths.h"
 
 namespace velmora {
 namespace {
@@ -78,7 +79,7 @@ TEST_F(Cli, OutputsTheUserMayNotReplaceAreRefusedAndLeftAsTheyWere) {
 }
 
 TEST_F(Cli, AFileNameOfTwoHundredFiftyBytesSaves) {
-    const std::string output = dir.path(std::string(246, 'n') + ".bmp");
+    const std::string output = dir.path(std::string(246, 'n').append(".bmp"));
     const CliRun r = hide("hello\n", {"-o", output});
     EXPECT_EQ(r.exitCode, 0) << r.err;
     EXPECT_EQ(fs::file_size(output), fs::file_size(dir.path("pic.bmp")));
@@ -88,7 +89,7 @@ TEST_F(Cli, AFileNameOfTwoHundredFiftyBytesSaves) {
 // the new name is flushed afterwards.
 TEST_F(Cli, ASaveFlushesTheDataBeforeTheRenameAndTheFolderAfter) {
     const std::string log = dir.path("probe.log");
-    const std::string probe = "LD_PRELOAD=" + quoted(VELMORA_SYNC_PROBE_PATH) + " VELMORA_SYNC_PROBE_LOG=" + quoted(log);
+    const std::string probe = "LD_PRELOAD=" + quoted(test::besideTestProgram(VELMORA_SYNC_PROBE_PATH)) + " VELMORA_SYNC_PROBE_LOG=" + quoted(log);
     ASSERT_EQ(hide("first\n", {}, probe).exitCode, 0);
     EXPECT_EQ(readText(log), "fdatasync file\nlinkat\nfsync folder\n") << "a new output is linked in one step";
     fs::remove(log);

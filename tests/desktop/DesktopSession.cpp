@@ -8,6 +8,7 @@
 #include <QThread>
 
 #include <stdexcept>
+#include "support/BuildPaths.h"
 
 namespace velmora::desktop {
 
@@ -51,7 +52,7 @@ void key(const char* name) { xdotool({"key", QLatin1String(name)}); }
 
 RunningProgram::RunningProgram() {
     // The built program and everything beside it, but not a settings file of earlier runs.
-    const QDir built = QFileInfo(QStringLiteral(VELMORA_PROGRAM)).dir();
+    const QDir built = QFileInfo(QString::fromStdString(test::besideTestProgram(VELMORA_PROGRAM))).dir();
     QDirIterator files(built.path(), QDir::Files, QDirIterator::Subdirectories);
     while (files.hasNext()) {
         const QString source = files.next();

@@ -12,6 +12,7 @@
 #include "skin/Look.h"
 #include "skin/PictureOutline.h"
 #include "support/BmpBuilder.h"
+#include "support/BuildPaths.h"
 
 namespace velmora::desktop {
 namespace {
@@ -159,7 +160,7 @@ TEST(Desktop, FilesDraggedFromAnotherProgramOntoTheDrumOpenTheLastBmp) {
     test::writeFile(picture.toStdString(), test::buildBmp({.width = 64, .rows = 64}));
 
     QProcess source;
-    source.start(QStringLiteral(VELMORA_DRAG_SOURCE), {tooSmall, picture});
+    source.start(QString::fromStdString(test::besideTestProgram(VELMORA_DRAG_SOURCE)), {tooSmall, picture});
     ASSERT_TRUE(source.waitForStarted());
     std::optional<WindowId> sourceWindow;
     ASSERT_TRUE(waitUntil([&] {

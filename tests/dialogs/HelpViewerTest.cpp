@@ -7,11 +7,12 @@
 
 #include "dialogs/HelpViewer.h"
 #include "support/BmpBuilder.h"
+#include "support/BuildPaths.h"
 
 namespace velmora {
 namespace {
 
-const QString kHelpFile = QStringLiteral(VELMORA_ASSETS_DIR "/help_eng.hlp");
+const QString kHelpFile = QString::fromStdString(test::besideTestProgram(VELMORA_ASSETS_DIR "/help_eng.hlp"));
 
 class HelpViewerTest : public ::testing::Test {
 protected:

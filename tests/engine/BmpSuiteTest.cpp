@@ -21,11 +21,12 @@
 #include "support/BmpBuilder.h"
 #include "support/Expect.h"
 #include "support/PamImage.h"
+#include "support/BuildPaths.h"
 
 namespace velmora {
 namespace {
 
-const std::string kSuite = std::string(VELMORA_TEST_DATA) + "/bmpsuite/";
+const std::string kSuite = test::besideTestProgram(VELMORA_TEST_DATA "/bmpsuite/");
 
 // Bits a channel is stored in; 8 for palette and 24-bit pictures.
 struct ChannelBits {

@@ -10,11 +10,12 @@
 #include "dialogs/HelpViewer.h"
 #include "shell/QtDesktop.h"
 #include "support/BmpBuilder.h"
+#include "support/BuildPaths.h"
 
 namespace velmora::test {
 namespace {
 
-const QString kHelpFile = QStringLiteral(VELMORA_ASSETS_DIR "/help_eng.hlp");
+const QString kHelpFile = QString::fromStdString(test::besideTestProgram(VELMORA_ASSETS_DIR "/help_eng.hlp"));
 
 TEST(QtDesktopHelp, TheViewerStandsOverTheMainWindowOrTheModalDialogThatAsked) {
     QWidget mainWindow;

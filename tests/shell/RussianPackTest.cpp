@@ -9,6 +9,7 @@
 #include "dialogs/HideDialog.h"
 #include "engine/CodePage.h"
 #include "settings/IniStore.h"
+#include "support/BuildPaths.h"
 
 namespace velmora::test {
 namespace {
@@ -22,7 +23,7 @@ protected:
     RussianPackTest() {
         QDir().mkpath(folder("Language"));
         for (const char* pack : {"English.lng", "Russian.lng"})
-            QFile::copy(QStringLiteral(VELMORA_ASSETS_DIR "/Language/") + pack, folder("Language/") + pack);
+            QFile::copy(QString::fromStdString(test::besideTestProgram(VELMORA_ASSETS_DIR "/Language/")) + pack, folder("Language/") + pack);
     }
     // The pack names its code page, so it reads right under a locale that is not Cyrillic, as
     // most UTF-8 locales are not.

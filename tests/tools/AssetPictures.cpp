@@ -3,10 +3,11 @@
 #include <QFile>
 
 #include <stdexcept>
+#include "support/BuildPaths.h"
 
 namespace velmora::assets {
 
-QString assetPath(const QString& relative) { return QStringLiteral(VELMORA_ASSETS_DIR "/") + relative; }
+QString assetPath(const QString& relative) { return QString::fromStdString(test::besideTestProgram(VELMORA_ASSETS_DIR "/")) + relative; }
 
 QImage loadAsset(const QString& relative) {
     QImage image(assetPath(relative));

@@ -1,0 +1,21 @@
+# Compiles through ccache when it is installed, set up so that another clone of the same sources
+# on the same machine hits the cache: paths under the source tree are hashed relative to it, and
+# the build folder's own path (which debug information records) is left out of the hash.
+option(VELMORA_CCACHE "Compile through ccache when it is installed" ON)
+if(NOT VELMORA_CCACHE OR CMAKE_CXX_COMPILER_LAUNCHER)
+  return()
+endif()
+find_program(CCACHE_PROGRAM ccache)
+if(NOT CCACHE_PROGRAM)
+  return()
+endif()
+# pch_defines and time_macros let a precompiled header be cached and used; the file times of a
+# fresh clone are new, so the cache must look at header contents rather than their times.
+set(velmora_ccache
+  ${CMAKE_COMMAND} -E env
+  CCACHE_BASEDIR=${PROJECT_SOURCE_DIR}
+  CCACHE_NOHASHDIR=1
+  CCACHE_SLOPPINESS=pch_defines,time_macros,include_file_mtime,include_file_ctime
+  ${CCACHE_PROGRAM})
+set(CMAKE_C_COMPILER_LAUNCHER ${velmora_ccache})
+set(CMAKE_CXX_COMPILER_LAUNCHER ${velmora_ccache})
