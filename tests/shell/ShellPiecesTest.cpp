@@ -6,7 +6,6 @@
 #include "ControllerFixture.h"
 #include "dialogs/DialogPlacement.h"
 #include "settings/IniStore.h"
-#include "shell/VelmoraApplication.h"
 
 namespace velmora::test {
 namespace {
@@ -90,12 +89,12 @@ TEST(ErrorBox, EndsASentenceWithADot) {
 
 TEST(ErrorBox, AnErrorInAnEventHandlerIsShownAndTheProgramGoesOn) {
     RecordingDesktop desktop;
-    auto* app = static_cast<VelmoraApplication*>(QCoreApplication::instance());
-    app->setDesktop(&desktop);
-    QObject target;
-    QTimer::singleShot(0, &target, [] { throw std::runtime_error("Stream read error"); });
-    QCoreApplication::processEvents();
-    app->setDesktop(nullptr);
+    {
+        const RecordedErrorBox errorBox(desktop);
+        QObject target;
+        QTimer::singleShot(0, &target, [] { throw std::runtime_error("Stream read error"); });
+        QCoreApplication::processEvents();
+    }
     EXPECT_EQ(desktop.errors, QStringList{"Stream read error."});
 }
 
