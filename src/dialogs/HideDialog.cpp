@@ -17,9 +17,6 @@
 
 namespace velmora {
 
-namespace {
-}  // namespace
-
 HideDialog::HideDialog(DialogDesktop& desktop, TextLookup texts, Operation operation, QWidget* parent)
     : OperationDialog(desktop, std::move(texts), 425, QStringLiteral("ID_02"),
                       {QStringLiteral("button_open_text.png"), QStringLiteral("button_paste.png")}, parent),
