@@ -92,7 +92,7 @@ void MainController::openPicture(const QString& fileName) {
     try {
         picture_.load(fileSystemName(fileName));
         sourceFileName_ = fileName;
-        if (picture_.width() < kMinCarrierSide || picture_.height() < kMinCarrierSide) {
+        if (!isCarrierSize(picture_.width(), picture_.height())) {
             desktop_.showMessage(QString::fromLatin1(messages::kBitmapTooSmall) + sourceFileName_);
             closePicture();
             return;
