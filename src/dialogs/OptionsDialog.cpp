@@ -11,7 +11,8 @@
 
 namespace velmora {
 
-OptionsDialog::OptionsDialog(TextLookup texts, QWidget* parent) : QDialog(parent), texts_(std::move(texts)) {
+OptionsDialog::OptionsDialog(TextLookup texts, OutputPolicy firstShown, QWidget* parent)
+    : QDialog(parent), texts_(std::move(texts)) {
     setObjectName(QStringLiteral("OptionsForm"));
     setFixedSize(319, 155);
     setWindowFlag(Qt::WindowStaysOnTopHint);
@@ -34,7 +35,7 @@ OptionsDialog::OptionsDialog(TextLookup texts, QWidget* parent) : QDialog(parent
     rb3_ = radio("Rb3", 64, 241);
     auto* group = new QButtonGroup(this);
     for (QRadioButton* rb : {rb1_, rb2_, rb3_}) group->addButton(rb);
-    rb2_->setChecked(true);
+    choice(firstShown)->setChecked(true);
 
     ok_ = new FlatButton(QStringLiteral("OKButton"), QStringLiteral("button_ok.png"), {8, 96, 145, 25}, this);
     ok_->setText(QStringLiteral("OK"));

@@ -20,7 +20,8 @@ class OptionsDialog : public QDialog {
     Q_OBJECT
 
 public:
-    explicit OptionsDialog(TextLookup texts, QWidget* parent = nullptr);
+    // firstShown stays selected until a policy is chosen.
+    OptionsDialog(TextLookup texts, OutputPolicy firstShown, QWidget* parent = nullptr);
 
     void applyTexts();
     // Shows the dialog modally over the main window with policy k selected (a k outside the

@@ -37,12 +37,14 @@ void MainController::start() {
     drum_.setLoop(true);
 
     IniStore store(fileSystemName(settingsFile_));
-    settings_.outputPolicy = static_cast<OutputPolicy>(store.readInteger(kSection, "k", 2));
-    settings_.step = store.readInteger(kSection, "Step", 20);
-    settings_.baseColor = store.readInteger(kSection, "BaseColor", 0);
-    settings_.minimized = store.readBoolean(kSection, "Minimized", false);
-    settings_.firstOpen = store.readBoolean(kSection, "FirstOpen", true);
-    settings_.lang = fromCodePage(store.readString(kSection, "Lang", "&Russian"));
+    const Settings defaults;
+    settings_.outputPolicy = static_cast<OutputPolicy>(
+        store.readInteger(kSection, "k", static_cast<std::int32_t>(defaults.outputPolicy)));
+    settings_.step = store.readInteger(kSection, "Step", defaults.step);
+    settings_.baseColor = store.readInteger(kSection, "BaseColor", defaults.baseColor);
+    settings_.minimized = store.readBoolean(kSection, "Minimized", defaults.minimized);
+    settings_.firstOpen = store.readBoolean(kSection, "FirstOpen", defaults.firstOpen);
+    settings_.lang = fromCodePage(store.readString(kSection, "Lang", toCodePage(defaults.lang)));
 }
 
 void MainController::finish() {

@@ -66,7 +66,7 @@ MainWindow::MainWindow(MainController& controller, Desktop& desktop, GifAnimator
                                  {[this](const std::string& password) { return controller_.extractInfo(password); },
                                   [this] { controller_.finishExtract(); }},
                                  this);
-    options_ = new OptionsDialog(texts, this);
+    options_ = new OptionsDialog(texts, Settings{}.outputPolicy, this);
     tips_ = new FirstOpenDialog(desktop_, this);
     about_ = new AboutDialog(desktop_, this);
     trayIcon_ = new TrayIcon(this);

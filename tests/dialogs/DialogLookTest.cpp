@@ -43,7 +43,7 @@ std::vector<Look> looks() {
          {{{8, 8, 393, 385}, Shape::Box}, {{8, 64, 393, 2}, Shape::Separator}, {{8, 352, 393, 2}, Shape::Separator}},
          {{"OpentextButton", "button_save_text.png"}, {"PasteButton", "button_copy.png"}, {"OKButton", "button_ok.png"},
           {"HelpButton", "button_help.png"}, {"CancelButton", "button_cancel.png"}}},
-        {"options", [keys](DialogDesktop&) { return std::make_unique<OptionsDialog>(keys); },
+        {"options", [keys](DialogDesktop&) { return std::make_unique<OptionsDialog>(keys, OutputPolicy::OverSource); },
          {{{8, 16, 297, 73}, Shape::Box}},
          {{"OKButton", "button_ok.png"}, {"CancelButton", "button_cancel.png"}}},
         {"first-run tips", [](DialogDesktop& d) { return std::make_unique<FirstOpenDialog>(d); },
@@ -96,7 +96,8 @@ TEST(DialogLook, EveryDialogWearsTheTiledBackgroundItsFramesAndFlatPictureButton
 }
 
 TEST(DialogLook, TheOptionsHeadingIsASeeThroughLabelAboveTheFrame) {
-    OptionsDialog options([](const QString& key) { return key == "ItemE1" ? QStringLiteral("Saving the initial file") : key; });
+    OptionsDialog options([](const QString& key) { return key == "ItemE1" ? QStringLiteral("Saving the initial file") : key; },
+                          OutputPolicy::OverSource);
     const auto* heading = options.findChild<SkinLabel*>(QStringLiteral("SkinLabel1"));
     ASSERT_NE(heading, nullptr);
     EXPECT_EQ(heading->pos(), QPoint(88, 2));

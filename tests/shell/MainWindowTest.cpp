@@ -115,5 +115,18 @@ TEST_F(MainWindowTest, OptionsShowTheCurrentPolicyAndOnlyOkChangesIt) {
     EXPECT_EQ(options.choice(OutputPolicy::AskForName)->nextInFocusChain(), options.choice(OutputPolicy::NumberedName));
 }
 
+TEST_F(MainWindowTest, OptionsShowTheDefaultPolicyForAHandEditedOne) {
+    OptionsDialog& options = *window.optionsDialog();
+    controller->setOutputPolicy(static_cast<OutputPolicy>(7));
+    bool defaultShown = false;
+    QTimer::singleShot(0, [&] {
+        defaultShown = options.choice(Settings{}.outputPolicy)->isChecked();
+        options.cancelButton()->click();
+    });
+    window.optionsCommand();
+    EXPECT_TRUE(defaultShown);
+    EXPECT_EQ(controller->settings().outputPolicy, static_cast<OutputPolicy>(7)) << "Cancel keeps it";
+}
+
 }  // namespace
 }  // namespace velmora::test
