@@ -39,7 +39,7 @@ protected:
                  ASSERT_TRUE(QTest::qWaitFor([this] { return QApplication::activeWindow() == &window; }));
                  QTest::keyClick(&window, Qt::Key_X, Qt::AltModifier);
              }},
-            {"the menu's Exit", [this] { window.menuItem("Exit_Menu")->trigger(); }},
+            {"the menu's Exit", [this] { window.exitAction()->trigger(); }},
             {"closing the window", [this] { window.close(); }},
         };
         for (const auto& wayOut : waysOut) {

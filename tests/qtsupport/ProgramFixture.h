@@ -7,6 +7,7 @@
 #include <string>
 
 #include "ControllerFixture.h"
+#include "shell/LanguagePacks.h"
 #include "shell/MainWindow.h"
 
 namespace velmora::test {
@@ -37,7 +38,13 @@ protected:
         controller = newController();
         startProgram();
     }
-    QAction* item(const QString& name) const { return window->menuItem(name); }
+    // The shown language item of a pack.
+    QAction* languageItem(const QString& pack) const {
+        for (QAction* lang : window->languagePacks()->items())
+            if (lang->isVisible() && lang->text() == pack) return lang;
+        ADD_FAILURE() << "no item " << pack.toStdString();
+        return nullptr;
+    }
 
     std::unique_ptr<MainWindow> window;
 };

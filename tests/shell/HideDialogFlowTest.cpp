@@ -39,13 +39,13 @@ TEST_F(HideFlowTest, TheWindowHoldsBackItsCommandsWhileTheDialogHides) {
     bool exitOffered = true;
     bool windowEnabled = false;
     desktop.onMessage = [&] {
-        exitOffered = window.menuItem("Exit_Menu")->isEnabled();
+        exitOffered = window.exitAction()->isEnabled();
         windowEnabled = window.isEnabled();
     };
     fillAndPress("pw", "pw", "\n");
     EXPECT_FALSE(exitOffered);
     EXPECT_TRUE(windowEnabled);
-    EXPECT_TRUE(window.menuItem("Exit_Menu")->isEnabled());
+    EXPECT_TRUE(window.exitAction()->isEnabled());
     EXPECT_EQ(desktop.messages.size(), 1);
     EXPECT_TRUE(extracted(folder("p.bmp")).empty());
     EXPECT_FALSE(controller->loaded());

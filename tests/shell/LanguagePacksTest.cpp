@@ -30,21 +30,15 @@ protected:
     // The shown language items, in menu order.
     QStringList offered() const {
         QStringList names;
-        for (int i = 1; i <= LanguagePacks::kItemCount; ++i)
-            if (QAction* lang = item(QStringLiteral("Lang%1").arg(i)); lang->isVisible()) names << lang->text();
+        for (QAction* lang : window->languagePacks()->items())
+            if (lang->isVisible()) names << lang->text();
         return names;
     }
     QStringList checked() const {
         QStringList names;
-        for (int i = 1; i <= LanguagePacks::kItemCount; ++i)
-            if (QAction* lang = item(QStringLiteral("Lang%1").arg(i)); lang->isChecked()) names << lang->text();
+        for (QAction* lang : window->languagePacks()->items())
+            if (lang->isChecked()) names << lang->text();
         return names;
-    }
-    QAction* languageItem(const QString& pack) const {
-        for (int i = 1; i <= LanguagePacks::kItemCount; ++i)
-            if (QAction* lang = item(QStringLiteral("Lang%1").arg(i)); lang->isVisible() && lang->text() == pack) return lang;
-        ADD_FAILURE() << "no item " << pack.toStdString();
-        return nullptr;
     }
     // Every text the key table names, as the controller holds it, equal to the built-in one.
     void expectBuiltInTexts(const std::string& why) const {
@@ -88,7 +82,7 @@ TEST_F(LanguagePacksTest, TheMenuOffersEachPackChecksTheChosenOneAndShowsItsPict
     EXPECT_EQ(checked(), QStringList{"English"});
     EXPECT_FALSE(languageItem("English")->icon().isNull());
     EXPECT_TRUE(languageItem("Russian")->icon().isNull());
-    EXPECT_EQ(item("Language_Menu")->text(), QStringLiteral("Language (EN)"));
+    EXPECT_EQ(window->languageAction()->text(), QStringLiteral("Language (EN)"));
     EXPECT_EQ(desktop.dialogs, QStringList{"FirstOpenForm"}) << "the show step went on to its end";
 }
 
@@ -101,19 +95,19 @@ TEST_F(LanguagePacksTest, AClickMovesTheCheckAppliesThePackAtOnceAndSurvivesARes
     languageItem("Russian")->trigger();
     EXPECT_EQ(checked(), QStringList{"Russian"});
     EXPECT_EQ(controller->settings().lang, QStringLiteral("&Russian"));
-    EXPECT_EQ(item("Language_Menu")->text(), QStringLiteral("Yazyk"));
+    EXPECT_EQ(window->languageAction()->text(), QStringLiteral("Yazyk"));
     EXPECT_EQ(controller->texts().text("ItemA6"), QStringLiteral("Nevernyi parol")) << "the next message uses it";
 
     restartProgram();
     EXPECT_EQ(checked(), QStringList{"Russian"});
-    EXPECT_EQ(item("Language_Menu")->text(), QStringLiteral("Yazyk"));
+    EXPECT_EQ(window->languageAction()->text(), QStringLiteral("Yazyk"));
 }
 
 TEST_F(LanguagePacksTest, APackWithOneKeyChangesThatTextOnly) {
     writePack("Solo", "[Velmora]\r\nItemA14=Open picture\r\n");
     writeSettings("Lang=&Solo\n");
     startProgram();
-    EXPECT_EQ(item("OpenFile_Menu")->text(), QStringLiteral("Open picture"));
+    EXPECT_EQ(window->openAction()->text(), QStringLiteral("Open picture"));
     controller->setText("ItemA14", UiTexts::builtIn("ItemA14"));
     expectBuiltInTexts("one key");
     EXPECT_EQ(window->hideDialog()->windowTitle(), QStringLiteral("Hide information"));
@@ -158,7 +152,7 @@ TEST_F(LanguagePacksTest, LangPicksThePackByAllButItsFirstCharacter) {
         writeSettings(std::string("Lang=") + c.lang + "\n");
         controller = newController();
         startProgram();
-        EXPECT_EQ(item("Language_Menu")->text(), c.languageMenu) << c.lang;
+        EXPECT_EQ(window->languageAction()->text(), c.languageMenu) << c.lang;
         EXPECT_EQ(checked(), c.checked) << c.lang;
         window.reset();
     }
@@ -168,7 +162,7 @@ TEST_F(LanguagePacksTest, SectionAndKeysAreFoundWhateverTheirLetterCase) {
     writePack("Upper", "[VELMORA]\nITEMA13=Sprache\n");
     writeSettings("Lang=&Upper\n");
     startProgram();
-    EXPECT_EQ(item("Language_Menu")->text(), QStringLiteral("Sprache"));
+    EXPECT_EQ(window->languageAction()->text(), QStringLiteral("Sprache"));
 }
 
 TEST_F(LanguagePacksTest, ALongValueIsCutAfter2047Characters) {
@@ -188,7 +182,7 @@ TEST_F(LanguagePacksTest, OnlyTheFirstTwentyPacksAreOfferedYetAnyChosenOneIsRead
     startProgram();
     EXPECT_EQ(offered(), all.mid(0, 20));
     EXPECT_EQ(checked(), QStringList());
-    EXPECT_EQ(item("Language_Menu")->text(), all[22]);
+    EXPECT_EQ(window->languageAction()->text(), all[22]);
 }
 
 TEST_F(LanguagePacksTest, TheTipsHelpCaptionComesFromThePackOnly) {

@@ -101,9 +101,10 @@ TEST_F(MainSkinTest, TheWindowMovesByItsBareSkinOnly) {
 TEST_F(MainSkinTest, TheWindowTakesTheSkinsShapeAndTheMenuItsPictures) {
     EXPECT_EQ(window.mask(), skin().skin->outline());
     EXPECT_EQ(window.mask().boundingRect(), QRect(6, 4, 211, 286));
-    for (const char* item : {"OpenFile_Menu", "HideInfo_Menu", "ExtractInfo_Menu", "CloseFile_Menu", "Language_Menu",
-                             "Minimize_Menu", "Options_Menu", "Help_Menu", "About_Menu", "Exit_Menu"})
-        EXPECT_EQ(window.menuItem(QLatin1String(item))->icon().availableSizes(), QList<QSize>{QSize(16, 16)}) << item;
+    for (const QAction* item : {window.openAction(), window.hideAction(), window.extractAction(), window.closeAction(),
+                                window.languageAction(), window.minimizeAction(), window.optionsAction(),
+                                window.helpAction(), window.aboutAction(), window.exitAction()})
+        EXPECT_EQ(item->icon().availableSizes(), QList<QSize>{QSize(16, 16)}) << item->objectName().toStdString();
 }
 
 TEST_F(MainSkinTest, CaptionsAndHintsComeFromTheLanguageTexts) {
@@ -128,7 +129,7 @@ TEST_F(MainSkinTest, HideAndExtractBeepWhenEmptyAndOpenTheirDialogsWhenLoaded) {
 }
 
 TEST_F(MainSkinTest, TheProductNameRunsAboutAndExitClosesTheWindowWritingTheSettings) {
-    QSignalSpy about(window.menuItem(QStringLiteral("About_Menu")), &QAction::triggered);
+    QSignalSpy about(window.aboutAction(), &QAction::triggered);
     bool aboutShown = false;
     whileOpen([&] { click(skin().productLabel); },
               [&] {
@@ -165,7 +166,7 @@ TEST_F(MainSkinTest, WhileADialogWorksTheMachineTakesNoCommand) {
     desktop.openAnswers = {picture("p.bmp")};
     click(skin().drumPanel);
     EXPECT_EQ(desktop.openDialogs, 0);
-    QSignalSpy exits(window.menuItem(QStringLiteral("Exit_Menu")), &QAction::triggered);
+    QSignalSpy exits(window.exitAction(), &QAction::triggered);
     click(skin().exitBtn);
     EXPECT_EQ(exits.size(), 0);
     emit hide().working(false);
