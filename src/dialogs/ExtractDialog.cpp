@@ -5,6 +5,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
+#include "dialogs/LanguageKeys.h"
 #include "widgets/PasswordBox.h"
 #include "dialogs/TextFiles.h"
 #include "dialogs/TextRows.h"
@@ -45,18 +46,18 @@ ExtractDialog::ExtractDialog(DialogDesktop& desktop, TextLookup texts, Operation
 }
 
 void ExtractDialog::applyTexts() {
-    setWindowTitle(texts_(QStringLiteral("ItemA11")));
-    passwordLabel_->setCaption(texts_(QStringLiteral("ItemB3")));
+    setWindowTitle(texts_(keys::kExtractInformation));
+    passwordLabel_->setCaption(texts_(keys::kExtractPasswordLabel));
     // The second phase's "OK" is the phase itself: a language chosen meanwhile keeps it.
     const bool secondPhase = okButton_->text() == kSecondPhase;
-    applyButtonTexts({"ItemB7", "ItemB8", "ItemB6", "ItemB4", "ItemB5"});
+    applyButtonTexts({keys::kSaveTextFile, keys::kCopyToClipboard, keys::kExtractGoButton, keys::kHelp, keys::kCancel});
     if (secondPhase) okButton_->setText(kSecondPhase);
 }
 
 void ExtractDialog::run(const QWidget& mainWindow) {
     passwordBox_->clear();
     textBox_->clear();
-    okButton_->setText(texts_(QStringLiteral("ItemA1")));
+    okButton_->setText(texts_(keys::kExtractFirstPhaseButton));
     runModal(mainWindow);
 }
 
@@ -75,7 +76,7 @@ bool ExtractDialog::eventFilter(QObject* watched, QEvent* event) {
 
 void ExtractDialog::okClicked() {
     if (passwordBox_->text().isEmpty()) {
-        desktop_.showMessage(texts_(QStringLiteral("ItemB1")));
+        desktop_.showMessage(texts_(keys::kExtractNoPassword));
         return;
     }
     if (okButton_->text() == kSecondPhase) {

@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "dialogs/LanguageKeys.h"
 #include "widgets/NumberBox.h"
 #include "widgets/PasswordBox.h"
 #include "dialogs/TextFiles.h"
@@ -58,10 +59,12 @@ HideDialog::HideDialog(DialogDesktop& desktop, TextLookup texts, Operation opera
 }
 
 void HideDialog::applyTexts() {
-    setWindowTitle(texts_(QStringLiteral("ItemA12")));
-    const char* labelKeys[] = {"ItemD1", "ItemD2", "ItemD3", "ItemD4"};
-    for (int i = 0; i < 4; ++i) labels_[i]->setCaption(texts_(QLatin1String(labelKeys[i])));
-    applyButtonTexts({"ItemD5", "ItemD6", "ItemD9", "ItemD7", "ItemD8"});
+    setWindowTitle(texts_(keys::kHideInformation));
+    const QLatin1String labelKeys[] = {keys::kHidePasswordLabel, keys::kConfirmPasswordLabel, keys::kStepLabel,
+                                       keys::kBaseColorLabel};
+    for (int i = 0; i < 4; ++i) labels_[i]->setCaption(texts_(labelKeys[i]));
+    applyButtonTexts(
+        {keys::kOpenTextFile, keys::kPasteFromClipboard, keys::kHideGoButton, keys::kHideHelp, keys::kHideCancel});
 }
 
 void HideDialog::run(std::int32_t step, ColorValue baseColor, const QWidget& mainWindow) {
@@ -85,7 +88,7 @@ bool HideDialog::eventFilter(QObject* watched, QEvent* event) {
     } else if (!passwordBox_->text().isEmpty() && passwordBox_->text() == confirmBox_->text()) {
         textBox_->setFocus();
     } else {
-        desktop_.showMessage(texts_(QStringLiteral("ItemC1")));
+        desktop_.showMessage(texts_(keys::kPasswordNotConfirmed));
     }
     return true;  // Enter never presses a button here
 }
@@ -94,11 +97,11 @@ void HideDialog::okClicked() {
     const QString password = passwordBox_->text();
     const QStringList lines = displayedLines(*textBox_);
     if (password.isEmpty() || confirmBox_->text().isEmpty() || password != confirmBox_->text()) {
-        desktop_.showMessage(texts_(QStringLiteral("ItemC1")));
+        desktop_.showMessage(texts_(keys::kPasswordNotConfirmed));
         return;
     }
     if (lines.isEmpty()) {
-        desktop_.showMessage(texts_(QStringLiteral("ItemC2")));
+        desktop_.showMessage(texts_(keys::kNoTextEntered));
         return;
     }
     std::vector<std::string> stored;

@@ -66,8 +66,8 @@ OperationDialog::OperationDialog(DialogDesktop& desktop, TextLookup texts, int h
 
 QPushButton* OperationDialog::button(const char* name) const { return findChild<QPushButton*>(QLatin1String(name)); }
 
-void OperationDialog::applyButtonTexts(const std::array<const char*, 5>& keys) {
-    for (std::size_t i = 0; i < keys.size(); ++i) button(kButtonRow[i].name)->setText(texts_(QLatin1String(keys[i])));
+void OperationDialog::applyButtonTexts(const std::array<QLatin1String, 5>& captionKeys) {
+    for (std::size_t i = 0; i < captionKeys.size(); ++i) button(kButtonRow[i].name)->setText(texts_(captionKeys[i]));
 }
 
 void OperationDialog::addFrameLine(QRect place) {

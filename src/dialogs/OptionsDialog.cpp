@@ -7,6 +7,7 @@
 #include "dialogs/DialogLook.h"
 #include "dialogs/DialogPlacement.h"
 #include "dialogs/FlatButton.h"
+#include "dialogs/LanguageKeys.h"
 #include "skin/SkinLabel.h"
 
 namespace velmora {
@@ -52,12 +53,12 @@ OptionsDialog::OptionsDialog(TextLookup texts, OutputPolicy firstShown, QWidget*
 }
 
 void OptionsDialog::applyTexts() {
-    setWindowTitle(texts_(QStringLiteral("ItemA15")));
-    heading_->setCaption(texts_(QStringLiteral("ItemE1")));
-    overSourceChoice_->setText(texts_(QStringLiteral("ItemE2")));
-    numberedNameChoice_->setText(texts_(QStringLiteral("ItemE3")));
-    askForNameChoice_->setText(texts_(QStringLiteral("ItemE4")));
-    cancelButton_->setText(texts_(QStringLiteral("ItemB5")));
+    setWindowTitle(texts_(keys::kOptions));
+    heading_->setCaption(texts_(keys::kOutputHeading));
+    overSourceChoice_->setText(texts_(keys::kOverSourceChoice));
+    numberedNameChoice_->setText(texts_(keys::kNumberedNameChoice));
+    askForNameChoice_->setText(texts_(keys::kAskForNameChoice));
+    cancelButton_->setText(texts_(keys::kCancel));
 }
 
 QRadioButton* OptionsDialog::choice(OutputPolicy k) const {

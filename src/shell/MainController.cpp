@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include "dialogs/LanguageKeys.h"
 #include "engine/ExtractCore.h"
 #include "engine/HideCore.h"
 #include "engine/OperationMessages.h"
@@ -104,7 +105,7 @@ void MainController::openPicture(const QString& fileName) {
         loadDrum(QStringLiteral("2.gif"));
         drum_.setAnimate(true);
     } catch (const std::exception&) {
-        desktop_.showMessage(texts_.text(QStringLiteral("ItemA2")) + ' ' + fileName);
+        desktop_.showMessage(texts_.text(keys::kCannotOpenFile) + ' ' + fileName);
         closePicture();
     }
 }
@@ -145,7 +146,7 @@ void MainController::hideInfo(const std::string& password, const std::vector<std
     try {
         switch (hideMessage(picture_, request)) {
         case HideOutcome::TooLarge:
-            desktop_.showMessage(texts_.text(QStringLiteral("ItemA4")));
+            desktop_.showMessage(texts_.text(keys::kTextTooLarge));
             closePicture();
             return;
         case HideOutcome::NotPreserved:
@@ -170,7 +171,7 @@ void MainController::saveResult() {
     switch (settings_.outputPolicy) {
     case OutputPolicy::OverSource: outputFileName_ = sourceFileName_; break;
     case OutputPolicy::NumberedName:
-        outputFileName_ = numberedOutputName(sourceFileName_, texts_.text(QStringLiteral("ItemA3")),
+        outputFileName_ = numberedOutputName(sourceFileName_, texts_.text(keys::kNumberedNameInfix),
                                              [](const QString& name) { return QFileInfo::exists(name); });
         break;
     case OutputPolicy::AskForName: {
@@ -183,7 +184,7 @@ void MainController::saveResult() {
     }
     picture_.save(fileSystemName(outputFileName_));
     playDone();
-    desktop_.showMessage(texts_.text(QStringLiteral("ItemA5")) + ' ' + outputFileName_);
+    desktop_.showMessage(texts_.text(keys::kHiddenSuccessfully) + ' ' + outputFileName_);
 }
 
 void MainController::playDone() {
@@ -203,7 +204,7 @@ std::optional<std::vector<std::string>> MainController::extractInfo(const std::s
     if (result.step) settings_.step = *result.step;
     if (result.baseColor) settings_.baseColor = *result.baseColor;
     if (!result.succeeded()) {
-        desktop_.showMessage(texts_.text(QStringLiteral("ItemA6")));
+        desktop_.showMessage(texts_.text(keys::kPasswordIncorrect));
         if (result.closesCarrier()) closePicture();
         return std::nullopt;
     }

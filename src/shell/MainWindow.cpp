@@ -19,6 +19,7 @@
 #include "shell/TrayMinimizer.h"
 #include "dialogs/OptionsDialog.h"
 #include "anim/GifAnimator.h"
+#include "dialogs/LanguageKeys.h"
 #include "skin/FileDropTarget.h"
 #include "skin/ImageBtn.h"
 #include "skin/Look.h"
@@ -118,18 +119,19 @@ void MainWindow::setMenuPictures() {
 
 void MainWindow::applyTexts() {
     const UiTexts& texts = controller_.texts();
-    const std::pair<QAction*, const char*> captions[] = {
-        {openAction_, "ItemA14"},    {hideAction_, "ItemA12"},     {extractAction_, "ItemA11"},
-        {closeAction_, "ItemA9"},    {languageAction_, "ItemA13"}, {minimizeAction_, "ItemA19"},
-        {optionsAction_, "ItemA15"}, {helpAction_, "ItemB4"},      {aboutAction_, "ItemA8"},
-        {exitAction_, "ItemA10"},
+    const std::pair<QAction*, QLatin1String> captions[] = {
+        {openAction_, keys::kOpenPicture},   {hideAction_, keys::kHideInformation},
+        {extractAction_, keys::kExtractInformation}, {closeAction_, keys::kClosePicture},
+        {languageAction_, keys::kLanguage},  {minimizeAction_, keys::kMinimize},
+        {optionsAction_, keys::kOptions},    {helpAction_, keys::kHelp},
+        {aboutAction_, keys::kAbout},        {exitAction_, keys::kExit},
     };
-    for (const auto& [item, key] : captions) item->setText(texts.text(QLatin1String(key)));
+    for (const auto& [item, key] : captions) item->setText(texts.text(key));
     hide_->applyTexts();
     extract_->applyTexts();
     options_->applyTexts();
-    tips_->setTexts(texts.text(QStringLiteral("ItemA71")), texts.text(QStringLiteral("ItemA7")),
-                    texts.text(QStringLiteral("ItemA72")), texts.tipsHelpCaption());
+    tips_->setTexts(texts.text(keys::kMenuTip), texts.text(keys::kDropTip), texts.text(keys::kNeverShowAgain),
+                    texts.tipsHelpCaption());
     skin_.applyTexts(texts);
     setToolTip(QString());
 }

@@ -15,6 +15,7 @@
 #include "dialogs/FirstOpenDialog.h"
 #include "dialogs/FlatButton.h"
 #include "dialogs/HideDialog.h"
+#include "dialogs/LanguageKeys.h"
 #include "dialogs/OptionsDialog.h"
 #include "skin/Look.h"
 #include "skin/SkinLabel.h"
@@ -96,8 +97,10 @@ TEST(DialogLook, EveryDialogWearsTheTiledBackgroundItsFramesAndFlatPictureButton
 }
 
 TEST(DialogLook, TheOptionsHeadingIsASeeThroughLabelAboveTheFrame) {
-    OptionsDialog options([](const QString& key) { return key == "ItemE1" ? QStringLiteral("Saving the initial file") : key; },
-                          OutputPolicy::OverSource);
+    const TextLookup texts = [](const QString& key) {
+        return key == keys::kOutputHeading ? QStringLiteral("Saving the initial file") : key;
+    };
+    OptionsDialog options(texts, OutputPolicy::OverSource);
     const auto* heading = options.findChild<SkinLabel*>(QStringLiteral("SkinLabel1"));
     ASSERT_NE(heading, nullptr);
     EXPECT_EQ(heading->pos(), QPoint(88, 2));

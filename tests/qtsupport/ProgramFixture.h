@@ -25,6 +25,10 @@ protected:
         writeText("Language/" + name + ".lng", text);
     }
     void writeSettings(const std::string& mainLines) const { writeText("velmora.ini", "[Main]\n" + mainLines); }
+    // "key=text", a line of a language pack without its line end.
+    static std::string packEntry(QLatin1String key, const std::string& text) {
+        return QString(key).toStdString() + '=' + text;
+    }
 
     // The main window shown: its show step runs.
     void startProgram() {

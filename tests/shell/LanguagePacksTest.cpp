@@ -11,6 +11,7 @@
 #include "ScopedCodePage.h"
 #include "ShownTexts.h"
 #include "dialogs/FirstOpenDialog.h"
+#include "dialogs/LanguageKeys.h"
 #include "shell/LanguagePackFile.h"
 #include "shell/LanguagePacks.h"
 #include "skin/SkinLabel.h"
@@ -71,8 +72,8 @@ TEST_F(LanguagePacksTest, TheScanListsEveryLngEntryInTheFolderListingOrder) {
 }
 
 TEST_F(LanguagePacksTest, TheMenuOffersEachPackChecksTheChosenOneAndShowsItsPicture) {
-    writePack("English", "[Velmora]\r\nItemA13=Language (EN)\r\n");
-    writePack("Russian", "[Velmora]\r\nItemA13=Yazyk\r\n");
+    writePack("English", "[Velmora]\r\n" + packEntry(keys::kLanguage, "Language (EN)") + "\r\n");
+    writePack("Russian", "[Velmora]\r\n" + packEntry(keys::kLanguage, "Yazyk") + "\r\n");
     writeFile(folder("Language/English.bmp"), buildBmp({.width = 16, .rows = 16}));
     writeText("Language/Russian.bmp", "not a picture");  // the item keeps its caption
     writeSettings("Lang=&English\n");
@@ -87,8 +88,9 @@ TEST_F(LanguagePacksTest, TheMenuOffersEachPackChecksTheChosenOneAndShowsItsPict
 }
 
 TEST_F(LanguagePacksTest, AClickMovesTheCheckAppliesThePackAtOnceAndSurvivesARestart) {
-    writePack("English", "[Velmora]\r\nItemA13=Language (EN)\r\n");
-    writePack("Russian", "[Velmora]\r\nItemA13=Yazyk\r\nItemA6=Nevernyi parol\r\n");
+    writePack("English", "[Velmora]\r\n" + packEntry(keys::kLanguage, "Language (EN)") + "\r\n");
+    writePack("Russian", "[Velmora]\r\n" + packEntry(keys::kLanguage, "Yazyk") + "\r\n" +
+                             packEntry(keys::kPasswordIncorrect, "Nevernyi parol") + "\r\n");
     writeSettings("Lang=&English\n");
     startProgram();
 
@@ -96,7 +98,8 @@ TEST_F(LanguagePacksTest, AClickMovesTheCheckAppliesThePackAtOnceAndSurvivesARes
     EXPECT_EQ(checked(), QStringList{"Russian"});
     EXPECT_EQ(controller->settings().lang, QStringLiteral("&Russian"));
     EXPECT_EQ(window->languageAction()->text(), QStringLiteral("Yazyk"));
-    EXPECT_EQ(controller->texts().text("ItemA6"), QStringLiteral("Nevernyi parol")) << "the next message uses it";
+    EXPECT_EQ(controller->texts().text(keys::kPasswordIncorrect), QStringLiteral("Nevernyi parol"))
+        << "the next message uses it";
 
     restartProgram();
     EXPECT_EQ(checked(), QStringList{"Russian"});
@@ -104,14 +107,14 @@ TEST_F(LanguagePacksTest, AClickMovesTheCheckAppliesThePackAtOnceAndSurvivesARes
 }
 
 TEST_F(LanguagePacksTest, APackWithOneKeyChangesThatTextOnly) {
-    writePack("Solo", "[Velmora]\r\nItemA14=Open picture\r\n");
+    writePack("Solo", "[Velmora]\r\n" + packEntry(keys::kOpenPicture, "Open picture") + "\r\n");
     writeSettings("Lang=&Solo\n");
     startProgram();
     EXPECT_EQ(window->openAction()->text(), QStringLiteral("Open picture"));
-    controller->setText("ItemA14", UiTexts::builtIn("ItemA14"));
+    controller->setText(keys::kOpenPicture, UiTexts::builtIn(keys::kOpenPicture));
     expectBuiltInTexts("one key");
     EXPECT_EQ(window->hideDialog()->windowTitle(), QStringLiteral("Hide information"));
-    EXPECT_EQ(window->firstOpenDialog()->button("HelpButton")->text(), QString()) << "no ItemD7 in the pack";
+    EXPECT_EQ(window->firstOpenDialog()->button("HelpButton")->text(), QString()) << "no Help caption in the pack";
 }
 
 TEST_F(LanguagePacksTest, APackIsReadInTheCodePageItNamesElseInTheProgramsOwn) {
@@ -128,10 +131,11 @@ TEST_F(LanguagePacksTest, APackIsReadInTheCodePageItNamesElseInTheProgramsOwn) {
         {"CodePage=Klingon\r\n", QStringLiteral("ßçûê")},
     };
     for (const Case& c : cases) {
-        writePack("Pack", std::string("[Velmora]\r\n") + c.codePageLine + "ItemA13=\xDF\xE7\xFB\xEA\r\n");
+        const std::string languageLine = packEntry(keys::kLanguage, "\xDF\xE7\xFB\xEA") + "\r\n";
+        writePack("Pack", std::string("[Velmora]\r\n") + c.codePageLine + languageLine);
         const UiTexts texts = readLanguagePack(folder("Language/Pack.lng"));
-        EXPECT_EQ(texts.text("ItemA13"), c.languageMenu) << c.codePageLine;
-        EXPECT_EQ(texts.text("ItemA14"), UiTexts::builtIn("ItemA14")) << c.codePageLine;
+        EXPECT_EQ(texts.text(keys::kLanguage), c.languageMenu) << c.codePageLine;
+        EXPECT_EQ(texts.text(keys::kOpenPicture), UiTexts::builtIn(keys::kOpenPicture)) << c.codePageLine;
     }
 }
 
@@ -147,7 +151,7 @@ TEST_F(LanguagePacksTest, LangPicksThePackByAllButItsFirstCharacter) {
         {"English", "Language", {}},       // no marker: Language/nglish.lng is read
         {"#English", "Language (EN)", {}}, // any marker reads the pack; only "&" checks its item
     };
-    writePack("English", "[Velmora]\r\nItemA13=Language (EN)\r\n");
+    writePack("English", "[Velmora]\r\n" + packEntry(keys::kLanguage, "Language (EN)") + "\r\n");
     for (const Case& c : cases) {
         writeSettings(std::string("Lang=") + c.lang + "\n");
         controller = newController();
@@ -159,23 +163,23 @@ TEST_F(LanguagePacksTest, LangPicksThePackByAllButItsFirstCharacter) {
 }
 
 TEST_F(LanguagePacksTest, SectionAndKeysAreFoundWhateverTheirLetterCase) {
-    writePack("Upper", "[VELMORA]\nITEMA13=Sprache\n");
+    writePack("Upper", "[VELMORA]\n" + QString(keys::kLanguage).toUpper().toStdString() + "=Sprache\n");
     writeSettings("Lang=&Upper\n");
     startProgram();
     EXPECT_EQ(window->languageAction()->text(), QStringLiteral("Sprache"));
 }
 
 TEST_F(LanguagePacksTest, ALongValueIsCutAfter2047Characters) {
-    writePack("Long", "[Velmora]\nItemA4=" + std::string(3000, 'x') + "\n");
+    writePack("Long", "[Velmora]\n" + packEntry(keys::kTextTooLarge, std::string(3000, 'x')) + "\n");
     writeSettings("Lang=&Long\n");
     startProgram();
-    EXPECT_EQ(controller->texts().text("ItemA4"), QString(2047, u'x'));
+    EXPECT_EQ(controller->texts().text(keys::kTextTooLarge), QString(2047, u'x'));
 }
 
 TEST_F(LanguagePacksTest, OnlyTheFirstTwentyPacksAreOfferedYetAnyChosenOneIsRead) {
     for (int i = 0; i < 25; ++i) {
         const std::string name = "Pack" + std::to_string(i);
-        writePack(QString::fromStdString(name), "[Velmora]\nItemA13=" + name + "\n");
+        writePack(QString::fromStdString(name), "[Velmora]\n" + packEntry(keys::kLanguage, name) + "\n");
     }
     const QStringList all = listingOrder();
     writeSettings("Lang=&" + all[22].toStdString() + "\n");
@@ -191,7 +195,10 @@ TEST_F(LanguagePacksTest, TheTipsHelpCaptionComesFromThePackOnly) {
     EXPECT_EQ(window->hideDialog()->button("HelpButton")->text(), QStringLiteral("Help"));
     expectBuiltInTexts("no pack");
 
-    writePack("French", "[Velmora]\nItemD7=Aide\nItemA71=Clic droit\nItemA7=Glissez\nItemA72=Plus jamais\n");
+    writePack("French", "[Velmora]\n" + packEntry(keys::kHideHelp, "Aide") + "\n" +
+                            packEntry(keys::kMenuTip, "Clic droit") + "\n" +
+                            packEntry(keys::kDropTip, "Glissez") + "\n" +
+                            packEntry(keys::kNeverShowAgain, "Plus jamais") + "\n");
     writeSettings("Lang=&French\n");
     window.reset();
     controller = newController();
@@ -205,7 +212,7 @@ TEST_F(LanguagePacksTest, TheTipsHelpCaptionComesFromThePackOnly) {
 
 TEST_F(LanguagePacksTest, ASwitchWhileTheHideDialogIsOpenLeavesNoTextStale) {
     writePack("Marked", markedPack("*"));
-    writePack("Partial", "[Velmora]\nItemD1=Only this\n");
+    writePack("Partial", "[Velmora]\n" + packEntry(keys::kHidePasswordLabel, "Only this") + "\n");
     startProgram();
     openCarrier("p.bmp");
     const QStringList fixed = {"OK", "Velmora"};
@@ -217,7 +224,7 @@ TEST_F(LanguagePacksTest, ASwitchWhileTheHideDialogIsOpenLeavesNoTextStale) {
             if (!fixed.contains(shown.text)) {
                 EXPECT_TRUE(shown.text.endsWith('*')) << shown.where.toStdString();
             }
-        EXPECT_EQ(hide.windowTitle(), QStringLiteral("ItemA12*"));
+        EXPECT_EQ(hide.windowTitle(), keys::kHideInformation + QStringLiteral("*"));
 
         languageItem("Partial")->trigger();  // a pack that lacks keys: theirs go back to built-in
         for (const ShownText& shown : shownTexts(*window))
@@ -242,7 +249,7 @@ TEST_F(LanguagePacksTest, TheExtractDialogKeepsItsSecondPhaseThroughASwitch) {
         ASSERT_EQ(extract.button("OKButton")->text(), QStringLiteral("OK"));
         languageItem("Marked")->trigger();
         EXPECT_EQ(extract.button("OKButton")->text(), QStringLiteral("OK"));
-        EXPECT_EQ(extract.button("HelpButton")->text(), QStringLiteral("ItemB4*"));
+        EXPECT_EQ(extract.button("HelpButton")->text(), keys::kHelp + QStringLiteral("*"));
         extract.button("CancelButton")->click();
     });
     window->extractCommand();

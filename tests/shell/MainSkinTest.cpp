@@ -11,6 +11,7 @@
 #include "DialogFixture.h"
 #include "anim/GifAnimator.h"
 #include "dialogs/AboutDialog.h"
+#include "dialogs/LanguageKeys.h"
 #include "shell/MainSkin.h"
 #include "skin/ImageBtn.h"
 #include "skin/SkinForm.h"
@@ -38,7 +39,7 @@ protected:
         click(control);
         return shown;
     }
-    QString text(const char* key) const { return controller->texts().text(QLatin1String(key)); }
+    QString text(QLatin1String key) const { return controller->texts().text(key); }
 };
 
 TEST_F(MainSkinTest, EveryPartLiesAtItsPlace) {
@@ -109,13 +110,15 @@ TEST_F(MainSkinTest, TheWindowTakesTheSkinsShapeAndTheMenuItsPictures) {
 
 TEST_F(MainSkinTest, CaptionsAndHintsComeFromTheLanguageTexts) {
     EXPECT_EQ(skin().productLabel->caption(), QStringLiteral("Velmora"));
-    const std::vector<std::pair<SkinLabel*, const char*>> captions = {
-        {skin().hideCaption, "ItemA16"}, {skin().extractCaption, "ItemA17"}, {skin().exitCaption, "ItemA18"}};
-    for (const auto& [label, key] : captions) EXPECT_EQ(label->caption(), text(key)) << key;
-    const std::vector<std::pair<QWidget*, const char*>> hints = {
-        {skin().productLabel, "ItemA8"}, {skin().drumPanel, "ItemA7"},  {skin().minimizeBtn, "ItemA19"},
-        {skin().hideBtn, "ItemA12"},     {skin().extractBtn, "ItemA11"}, {skin().exitBtn, "ItemA10"}};
-    for (const auto& [control, key] : hints) EXPECT_EQ(control->toolTip(), text(key)) << key;
+    const std::vector<std::pair<SkinLabel*, QLatin1String>> captions = {{skin().hideCaption, keys::kHideCaption},
+                                                                        {skin().extractCaption, keys::kExtractCaption},
+                                                                        {skin().exitCaption, keys::kPowerCaption}};
+    for (const auto& [label, key] : captions) EXPECT_EQ(label->caption(), text(key)) << key.data();
+    const std::vector<std::pair<QWidget*, QLatin1String>> hints = {
+        {skin().productLabel, keys::kAbout},           {skin().drumPanel, keys::kDropTip},
+        {skin().minimizeBtn, keys::kMinimize},         {skin().hideBtn, keys::kHideInformation},
+        {skin().extractBtn, keys::kExtractInformation}, {skin().exitBtn, keys::kExit}};
+    for (const auto& [control, key] : hints) EXPECT_EQ(control->toolTip(), text(key)) << key.data();
 }
 
 TEST_F(MainSkinTest, HideAndExtractBeepWhenEmptyAndOpenTheirDialogsWhenLoaded) {
