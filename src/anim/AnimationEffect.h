@@ -47,8 +47,7 @@ public:
     void setDelay(std::uint16_t delay) { delay_ = delay; }
     std::uint16_t delay() const { return delay_; }
     std::chrono::milliseconds pauseLength() const;
-    // Launch points of the fireworks (10 by default).
-    void setFireworkBlasts(std::uint8_t blasts) { blasts_ = blasts; }
+    // Launch points of the fireworks.
     std::uint8_t fireworkBlasts() const { return blasts_; }
     // Outlines on the screen at once: the length of the trail (6 by default).
     void setFrames(std::uint8_t frames) { frames_ = frames; }

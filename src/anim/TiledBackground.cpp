@@ -25,11 +25,6 @@ TiledBackground::TiledBackground(QWidget& dialog, const QPixmap& tile) : QWidget
     dialog.installEventFilter(this);
 }
 
-void TiledBackground::setTile(const QPixmap& tile) {
-    tile_ = tile;
-    update();
-}
-
 bool TiledBackground::eventFilter(QObject* watched, QEvent* event) {
     if (watched == parent() && event->type() == QEvent::Resize) setGeometry(parentWidget()->rect());
     return false;

@@ -21,7 +21,6 @@ class TiledBackground final : public QWidget {
 public:
     explicit TiledBackground(QWidget& dialog, const QPixmap& tile = {});
 
-    void setTile(const QPixmap& tile);
     const QPixmap& tile() const { return tile_; }
 
 protected:

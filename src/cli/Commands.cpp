@@ -18,19 +18,19 @@ namespace velmora::cli {
 
 namespace {
 
-// The longest text any picture can carry: every slot but those of the step's base colour and
-// the two lengths, less a password of one byte.
-constexpr std::size_t kLongestStoredText = kMaxSlots - 4 - 1;
+// The longest text any picture can carry: every slot but the message's overhead, less a
+// password of one byte.
+constexpr std::size_t kLongestStoredText = kMaxSlots - kMessageOverheadSlots - 1;
 // One stored byte comes from at most three bytes of input: a character of an 8-bit code page
 // is at most three bytes of UTF-8, a line end at most two.
 constexpr std::size_t kInputBytesPerStoredByte = 3;
 
-// Opens a picture the way the program does before any hide or extract: it must be a
-// bitmap-sized picture of at least 32 by 32 pixels.
+// Opens a picture the way the program does before any hide or extract: it must be of a
+// carrier's size.
 CarrierPicture openCarrier(const std::string& fileName) {
     CarrierPicture picture;
     picture.load(fileName);
-    if (picture.width() < kMinCarrierSide || picture.height() < kMinCarrierSide)
+    if (!isCarrierSize(picture.width(), picture.height()))
         throw OperationError(messages::kBitmapTooSmall + fileName);
     return picture;
 }

@@ -24,7 +24,7 @@ public:
     virtual void setClipboardText(const QString& text) = 0;
 };
 
-// A language text by its key ("ItemC1" ...).
+// A language text by its key (one of keys::, dialogs/LanguageKeys.h).
 using TextLookup = std::function<QString(const QString& key)>;
 
 }  // namespace velmora

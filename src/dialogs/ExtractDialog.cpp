@@ -5,6 +5,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
+#include "dialogs/LanguageKeys.h"
 #include "widgets/PasswordBox.h"
 #include "dialogs/TextFiles.h"
 #include "dialogs/TextRows.h"
@@ -25,48 +26,48 @@ ExtractDialog::ExtractDialog(DialogDesktop& desktop, TextLookup texts, Operation
     setObjectName(QStringLiteral("ExtractForm"));
     addFrameLine({8, 64, 393, 2});
     addFrameLine({8, 352, 393, 2});
-    label_ = new SkinLabel(this);
-    label_->setObjectName(QStringLiteral("SkinLabel1"));
-    label_->move(168, 16);
-    pwdEdit_ = makePasswordBox("PwdEdit", {120, 32, 177, 21}, beeper(), this);
-    pwdEdit_->installEventFilter(this);
-    memo_ = new QPlainTextEdit(this);
-    memo_->setObjectName(QStringLiteral("Memo"));
-    memo_->setGeometry(16, 72, 377, 241);
-    memo_->setReadOnly(true);
-    setUpTextBox(*memo_);
-    setTabOrder(pwdEdit_, memo_);
+    passwordLabel_ = new SkinLabel(this);
+    passwordLabel_->setObjectName(QStringLiteral("SkinLabel1"));
+    passwordLabel_->move(168, 16);
+    passwordBox_ = makePasswordBox("PwdEdit", {120, 32, 177, 21}, beeper(), this);
+    passwordBox_->installEventFilter(this);
+    textBox_ = new QPlainTextEdit(this);
+    textBox_->setObjectName(QStringLiteral("Memo"));
+    textBox_->setGeometry(16, 72, 377, 241);
+    textBox_->setReadOnly(true);
+    setUpTextBox(*textBox_);
+    setTabOrder(passwordBox_, textBox_);
 
     connect(button("OpentextButton"), &QPushButton::clicked, this, &ExtractDialog::saveTextClicked);
     connect(button("PasteButton"), &QPushButton::clicked, this, &ExtractDialog::copyClicked);
-    ok_ = button("OKButton");
-    connect(ok_, &QPushButton::clicked, this, &ExtractDialog::okClicked);
+    okButton_ = button("OKButton");
+    connect(okButton_, &QPushButton::clicked, this, &ExtractDialog::okClicked);
     applyTexts();
 }
 
 void ExtractDialog::applyTexts() {
-    setWindowTitle(texts_(QStringLiteral("ItemA11")));
-    label_->setCaption(texts_(QStringLiteral("ItemB3")));
+    setWindowTitle(texts_(keys::kExtractInformation));
+    passwordLabel_->setCaption(texts_(keys::kExtractPasswordLabel));
     // The second phase's "OK" is the phase itself: a language chosen meanwhile keeps it.
-    const bool secondPhase = ok_->text() == kSecondPhase;
-    applyButtonTexts({"ItemB7", "ItemB8", "ItemB6", "ItemB4", "ItemB5"});
-    if (secondPhase) ok_->setText(kSecondPhase);
+    const bool secondPhase = okButton_->text() == kSecondPhase;
+    applyButtonTexts({keys::kSaveTextFile, keys::kCopyToClipboard, keys::kExtractGoButton, keys::kHelp, keys::kCancel});
+    if (secondPhase) okButton_->setText(kSecondPhase);
 }
 
 void ExtractDialog::run(const QWidget& mainWindow) {
-    pwdEdit_->clear();
-    memo_->clear();
-    ok_->setText(texts_(QStringLiteral("ItemA1")));
+    passwordBox_->clear();
+    textBox_->clear();
+    okButton_->setText(texts_(keys::kExtractFirstPhaseButton));
     runModal(mainWindow);
 }
 
 void ExtractDialog::showEvent(QShowEvent* event) {
     OperationDialog::showEvent(event);
-    if (ok_->text() != kSecondPhase) pwdEdit_->setFocus();
+    if (okButton_->text() != kSecondPhase) passwordBox_->setFocus();
 }
 
 bool ExtractDialog::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == pwdEdit_ && isEnterPress(event)) {
+    if (watched == passwordBox_ && isEnterPress(event)) {
         okClicked();
         return true;
     }
@@ -74,29 +75,29 @@ bool ExtractDialog::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void ExtractDialog::okClicked() {
-    if (pwdEdit_->text().isEmpty()) {
-        desktop_.showMessage(texts_(QStringLiteral("ItemB1")));
+    if (passwordBox_->text().isEmpty()) {
+        desktop_.showMessage(texts_(keys::kExtractNoPassword));
         return;
     }
-    if (ok_->text() == kSecondPhase) {
+    if (okButton_->text() == kSecondPhase) {
         runHiddenThenClose(operation_.finish);
         return;
     }
     runHidden([this] {
-        if (const auto lines = operation_.extract(toCodePage(pwdEdit_->text())))
-            for (const std::string& line : *lines) memo_->appendPlainText(fromCodePage(line));
+        if (const auto lines = operation_.extract(toCodePage(passwordBox_->text())))
+            for (const std::string& line : *lines) textBox_->appendPlainText(fromCodePage(line));
     });
     show();
-    ok_->setText(kSecondPhase);
-    memo_->setFocus();
+    okButton_->setText(kSecondPhase);
+    textBox_->setFocus();
 }
 
 void ExtractDialog::saveTextClicked() {
-    if (const auto name = desktop_.chooseTextFileToSave()) writeTextFile(*name, textLines(*memo_));
+    if (const auto name = desktop_.chooseTextFileToSave()) writeTextFile(*name, textLines(*textBox_));
 }
 
 void ExtractDialog::copyClicked() {
-    QString selected = memo_->textCursor().selectedText();
+    QString selected = textBox_->textCursor().selectedText();
     if (selected.isEmpty()) return;
     desktop_.setClipboardText(selected.replace(QChar::ParagraphSeparator, u'\n'));
 }

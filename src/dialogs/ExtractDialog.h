@@ -35,8 +35,8 @@ public:
     // Empties the boxes, puts the button in its first phase and runs the dialog.
     void run(const QWidget& mainWindow);
 
-    QLineEdit* passwordBox() const { return pwdEdit_; }
-    QPlainTextEdit* textBox() const { return memo_; }
+    QLineEdit* passwordBox() const { return passwordBox_; }
+    QPlainTextEdit* textBox() const { return textBox_; }
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -48,10 +48,10 @@ private:
     void copyClicked();
 
     Operation operation_;
-    SkinLabel* label_;
-    QLineEdit* pwdEdit_;
-    QPlainTextEdit* memo_;
-    QPushButton* ok_;
+    SkinLabel* passwordLabel_;
+    QLineEdit* passwordBox_;
+    QPlainTextEdit* textBox_;
+    QPushButton* okButton_;
 };
 
 }  // namespace velmora

@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "dialogs/LanguageKeys.h"
 #include "widgets/NumberBox.h"
 #include "widgets/PasswordBox.h"
 #include "dialogs/TextFiles.h"
@@ -16,9 +17,6 @@
 #include "skin/SkinLabel.h"
 
 namespace velmora {
-
-namespace {
-}  // namespace
 
 HideDialog::HideDialog(DialogDesktop& desktop, TextLookup texts, Operation operation, QWidget* parent)
     : OperationDialog(desktop, std::move(texts), 425, QStringLiteral("ID_02"),
@@ -35,24 +33,24 @@ HideDialog::HideDialog(DialogDesktop& desktop, TextLookup texts, Operation opera
         labels_[i]->setObjectName(QLatin1String(labels[i].first));
         labels_[i]->move(labels[i].second);
     }
-    pwdEdit1_ = makePasswordBox("PwdEdit1", {24, 32, 177, 21}, beeper(), this);
-    pwdEdit2_ = makePasswordBox("PwdEdit2", {24, 80, 177, 21}, beeper(), this);
-    memo_ = new CodePageTextEdit(this);
-    memo_->setObjectName(QStringLiteral("Memo"));
-    memo_->setGeometry(16, 120, 377, 193);
-    setUpTextBox(*memo_);
-    colorCombo_ = new ColorCombo(this);
-    colorCombo_->setObjectName(QStringLiteral("ColorCombo"));
-    colorCombo_->setGeometry(216, 80, 177, 21);
-    spinEdit_ = new NumberBox(kMinStep, kMaxStep, beeper(), this);
-    spinEdit_->setObjectName(QStringLiteral("SpinEdit"));
-    spinEdit_->setGeometry(216, 32, 177, 22);
-    setTabOrder(pwdEdit1_, pwdEdit2_);
-    setTabOrder(pwdEdit2_, memo_);
-    setTabOrder(memo_, colorCombo_);
-    setTabOrder(colorCombo_, spinEdit_);
-    pwdEdit1_->installEventFilter(this);
-    pwdEdit2_->installEventFilter(this);
+    passwordBox_ = makePasswordBox("PwdEdit1", {24, 32, 177, 21}, beeper(), this);
+    confirmBox_ = makePasswordBox("PwdEdit2", {24, 80, 177, 21}, beeper(), this);
+    textBox_ = new CodePageTextEdit(this);
+    textBox_->setObjectName(QStringLiteral("Memo"));
+    textBox_->setGeometry(16, 120, 377, 193);
+    setUpTextBox(*textBox_);
+    colorBox_ = new ColorCombo(this);
+    colorBox_->setObjectName(QStringLiteral("ColorCombo"));
+    colorBox_->setGeometry(216, 80, 177, 21);
+    stepBox_ = new NumberBox(kMinStep, kMaxStep, beeper(), this);
+    stepBox_->setObjectName(QStringLiteral("SpinEdit"));
+    stepBox_->setGeometry(216, 32, 177, 22);
+    setTabOrder(passwordBox_, confirmBox_);
+    setTabOrder(confirmBox_, textBox_);
+    setTabOrder(textBox_, colorBox_);
+    setTabOrder(colorBox_, stepBox_);
+    passwordBox_->installEventFilter(this);
+    confirmBox_->installEventFilter(this);
 
     connect(button("OpentextButton"), &QPushButton::clicked, this, &HideDialog::openTextClicked);
     connect(button("PasteButton"), &QPushButton::clicked, this, &HideDialog::pasteClicked);
@@ -61,65 +59,67 @@ HideDialog::HideDialog(DialogDesktop& desktop, TextLookup texts, Operation opera
 }
 
 void HideDialog::applyTexts() {
-    setWindowTitle(texts_(QStringLiteral("ItemA12")));
-    const char* labelKeys[] = {"ItemD1", "ItemD2", "ItemD3", "ItemD4"};
-    for (int i = 0; i < 4; ++i) labels_[i]->setCaption(texts_(QLatin1String(labelKeys[i])));
-    applyButtonTexts({"ItemD5", "ItemD6", "ItemD9", "ItemD7", "ItemD8"});
+    setWindowTitle(texts_(keys::kHideInformation));
+    const QLatin1String labelKeys[] = {keys::kHidePasswordLabel, keys::kConfirmPasswordLabel, keys::kStepLabel,
+                                       keys::kBaseColorLabel};
+    for (int i = 0; i < 4; ++i) labels_[i]->setCaption(texts_(labelKeys[i]));
+    applyButtonTexts(
+        {keys::kOpenTextFile, keys::kPasteFromClipboard, keys::kHideGoButton, keys::kHideHelp, keys::kHideCancel});
 }
 
 void HideDialog::run(std::int32_t step, ColorValue baseColor, const QWidget& mainWindow) {
-    pwdEdit1_->clear();
-    pwdEdit2_->clear();
-    spinEdit_->setValue(step);
-    colorCombo_->setSelectedColor(baseColor);
-    memo_->clear();
+    passwordBox_->clear();
+    confirmBox_->clear();
+    stepBox_->setValue(step);
+    colorBox_->setSelectedColor(baseColor);
+    textBox_->clear();
     runModal(mainWindow);
 }
 
 void HideDialog::showEvent(QShowEvent* event) {
     OperationDialog::showEvent(event);
-    pwdEdit1_->setFocus();
+    passwordBox_->setFocus();
 }
 
 bool HideDialog::eventFilter(QObject* watched, QEvent* event) {
     if (!isEnterPress(event)) return OperationDialog::eventFilter(watched, event);
-    if (watched == pwdEdit1_) {
-        pwdEdit2_->setFocus();
-    } else if (!pwdEdit1_->text().isEmpty() && pwdEdit1_->text() == pwdEdit2_->text()) {
-        memo_->setFocus();
+    if (watched == passwordBox_) {
+        confirmBox_->setFocus();
+    } else if (!passwordBox_->text().isEmpty() && passwordBox_->text() == confirmBox_->text()) {
+        textBox_->setFocus();
     } else {
-        desktop_.showMessage(texts_(QStringLiteral("ItemC1")));
+        desktop_.showMessage(texts_(keys::kPasswordNotConfirmed));
     }
     return true;  // Enter never presses a button here
 }
 
 void HideDialog::okClicked() {
-    const QString password = pwdEdit1_->text();
-    const QStringList lines = displayedLines(*memo_);
-    if (password.isEmpty() || pwdEdit2_->text().isEmpty() || password != pwdEdit2_->text()) {
-        desktop_.showMessage(texts_(QStringLiteral("ItemC1")));
+    const QString password = passwordBox_->text();
+    const QStringList lines = displayedLines(*textBox_);
+    if (password.isEmpty() || confirmBox_->text().isEmpty() || password != confirmBox_->text()) {
+        desktop_.showMessage(texts_(keys::kPasswordNotConfirmed));
         return;
     }
     if (lines.isEmpty()) {
-        desktop_.showMessage(texts_(QStringLiteral("ItemC2")));
+        desktop_.showMessage(texts_(keys::kNoTextEntered));
         return;
     }
     std::vector<std::string> stored;
     for (const QString& line : lines) stored.push_back(toCodePage(line));
     runHiddenThenClose([&] {
-        operation_.remember(spinEdit_->value(), colorCombo_->selectedColor());
+        operation_.remember(stepBox_->value(), colorBox_->selectedColor());
         operation_.hide(toCodePage(password), stored);
     });
 }
 
 void HideDialog::openTextClicked() {
-    if (const auto name = desktop_.chooseTextFileToOpen()) memo_->setPlainText(storableText(readTextFile(*name)));
+    if (const auto name = desktop_.chooseTextFileToOpen()) textBox_->setPlainText(storableText(readTextFile(*name)));
 }
 
 void HideDialog::pasteClicked() {
     QString text = desktop_.clipboardText();
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    memo_->insertPlainText(storableText(text));
+    textBox_->insertPlainText(storableText(text));
 }
 
 }  // namespace velmora

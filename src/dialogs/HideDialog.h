@@ -34,11 +34,11 @@ public:
     // Empties the boxes, fills step and base colour, and runs the dialog over the main window.
     void run(std::int32_t step, ColorValue baseColor, const QWidget& mainWindow);
 
-    QLineEdit* passwordBox() const { return pwdEdit1_; }
-    QLineEdit* confirmBox() const { return pwdEdit2_; }
-    QPlainTextEdit* textBox() const { return memo_; }
-    NumberBox* stepBox() const { return spinEdit_; }
-    ColorCombo* colorBox() const { return colorCombo_; }
+    QLineEdit* passwordBox() const { return passwordBox_; }
+    QLineEdit* confirmBox() const { return confirmBox_; }
+    QPlainTextEdit* textBox() const { return textBox_; }
+    NumberBox* stepBox() const { return stepBox_; }
+    ColorCombo* colorBox() const { return colorBox_; }
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -51,11 +51,11 @@ private:
 
     Operation operation_;
     SkinLabel* labels_[4];
-    QLineEdit* pwdEdit1_;
-    QLineEdit* pwdEdit2_;
-    QPlainTextEdit* memo_;
-    NumberBox* spinEdit_;
-    ColorCombo* colorCombo_;
+    QLineEdit* passwordBox_;
+    QLineEdit* confirmBox_;
+    QPlainTextEdit* textBox_;
+    NumberBox* stepBox_;
+    ColorCombo* colorBox_;
 };
 
 }  // namespace velmora

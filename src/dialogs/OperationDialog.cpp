@@ -12,11 +12,23 @@
 namespace velmora {
 
 namespace {
+
 constexpr int kWidth = 415;
 constexpr int kMaxHeight = 458;
-}  // namespace
 
-namespace {
+// Says the dialog is working for as long as it lives, so that every way out of an operation,
+// an error included, gives the main window its commands back.
+class WorkingScope {
+public:
+    explicit WorkingScope(OperationDialog& dialog) : dialog_(dialog) { emit dialog_.working(true); }
+    ~WorkingScope() { emit dialog_.working(false); }
+    WorkingScope(const WorkingScope&) = delete;
+    WorkingScope& operator=(const WorkingScope&) = delete;
+
+private:
+    OperationDialog& dialog_;
+};
+
 struct RowButton {
     const char* name;
     QRect place;
@@ -54,8 +66,8 @@ OperationDialog::OperationDialog(DialogDesktop& desktop, TextLookup texts, int h
 
 QPushButton* OperationDialog::button(const char* name) const { return findChild<QPushButton*>(QLatin1String(name)); }
 
-void OperationDialog::applyButtonTexts(const std::array<const char*, 5>& keys) {
-    for (std::size_t i = 0; i < keys.size(); ++i) button(kButtonRow[i].name)->setText(texts_(QLatin1String(keys[i])));
+void OperationDialog::applyButtonTexts(const std::array<QLatin1String, 5>& captionKeys) {
+    for (std::size_t i = 0; i < captionKeys.size(); ++i) button(kButtonRow[i].name)->setText(texts_(captionKeys[i]));
 }
 
 void OperationDialog::addFrameLine(QRect place) {
@@ -76,15 +88,13 @@ void OperationDialog::runModal(const QWidget& mainWindow) {
 
 void OperationDialog::runHidden(const std::function<void()>& operation) {
     hide();
-    emit working(true);
     try {
+        const WorkingScope busy(*this);
         operation();
     } catch (...) {
-        emit working(false);
         done(QDialog::Rejected);
         throw;
     }
-    emit working(false);
 }
 
 void OperationDialog::runHiddenThenClose(const std::function<void()>& operation) {

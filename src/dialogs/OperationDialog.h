@@ -40,7 +40,7 @@ signals:
 
 protected:
     // The captions of the button row, by language key, in the row's order.
-    void applyButtonTexts(const std::array<const char*, 5>& keys);
+    void applyButtonTexts(const std::array<QLatin1String, 5>& captionKeys);
     // A frame round the controls (height over 2) or a line above them (height 2).
     void addFrameLine(QRect place);
     // The desktop's beep, for the controls that refuse a key.

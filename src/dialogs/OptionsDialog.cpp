@@ -7,11 +7,13 @@
 #include "dialogs/DialogLook.h"
 #include "dialogs/DialogPlacement.h"
 #include "dialogs/FlatButton.h"
+#include "dialogs/LanguageKeys.h"
 #include "skin/SkinLabel.h"
 
 namespace velmora {
 
-OptionsDialog::OptionsDialog(TextLookup texts, QWidget* parent) : QDialog(parent), texts_(std::move(texts)) {
+OptionsDialog::OptionsDialog(TextLookup texts, OutputPolicy firstShown, QWidget* parent)
+    : QDialog(parent), texts_(std::move(texts)) {
     setObjectName(QStringLiteral("OptionsForm"));
     setFixedSize(319, 155);
     setWindowFlag(Qt::WindowStaysOnTopHint);
@@ -24,45 +26,46 @@ OptionsDialog::OptionsDialog(TextLookup texts, QWidget* parent) : QDialog(parent
     heading_->setGeometry(88, 2, 153, 13);
 
     auto radio = [this](const char* name, int y, int width) {
-        auto* rb = new QRadioButton(this);
-        rb->setObjectName(QLatin1String(name));
-        rb->setGeometry(24, y, width, 17);
-        return rb;
+        auto* button = new QRadioButton(this);
+        button->setObjectName(QLatin1String(name));
+        button->setGeometry(24, y, width, 17);
+        return button;
     };
-    rb1_ = radio("Rb1", 18, 115);
-    rb2_ = radio("Rb2", 41, 169);
-    rb3_ = radio("Rb3", 64, 241);
+    overSourceChoice_ = radio("Rb1", 18, 115);
+    numberedNameChoice_ = radio("Rb2", 41, 169);
+    askForNameChoice_ = radio("Rb3", 64, 241);
     auto* group = new QButtonGroup(this);
-    for (QRadioButton* rb : {rb1_, rb2_, rb3_}) group->addButton(rb);
-    rb2_->setChecked(true);
+    for (QRadioButton* button : {overSourceChoice_, numberedNameChoice_, askForNameChoice_}) group->addButton(button);
+    choice(firstShown)->setChecked(true);
 
-    ok_ = new FlatButton(QStringLiteral("OKButton"), QStringLiteral("button_ok.png"), {8, 96, 145, 25}, this);
-    ok_->setText(QStringLiteral("OK"));
-    cancel_ = new FlatButton(QStringLiteral("CancelButton"), QStringLiteral("button_cancel.png"), {160, 96, 145, 25}, this);
-    connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
-    connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
+    okButton_ = new FlatButton(QStringLiteral("OKButton"), QStringLiteral("button_ok.png"), {8, 96, 145, 25}, this);
+    okButton_->setText(QStringLiteral("OK"));
+    cancelButton_ =
+        new FlatButton(QStringLiteral("CancelButton"), QStringLiteral("button_cancel.png"), {160, 96, 145, 25}, this);
+    connect(okButton_, &QPushButton::clicked, this, &QDialog::accept);
+    connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
 
-    setTabOrder(rb1_, rb3_);
-    setTabOrder(rb3_, rb2_);
-    setTabOrder(rb2_, ok_);
-    setTabOrder(ok_, cancel_);
+    setTabOrder(overSourceChoice_, askForNameChoice_);
+    setTabOrder(askForNameChoice_, numberedNameChoice_);
+    setTabOrder(numberedNameChoice_, okButton_);
+    setTabOrder(okButton_, cancelButton_);
     applyTexts();
 }
 
 void OptionsDialog::applyTexts() {
-    setWindowTitle(texts_(QStringLiteral("ItemA15")));
-    heading_->setCaption(texts_(QStringLiteral("ItemE1")));
-    rb1_->setText(texts_(QStringLiteral("ItemE2")));
-    rb2_->setText(texts_(QStringLiteral("ItemE3")));
-    rb3_->setText(texts_(QStringLiteral("ItemE4")));
-    cancel_->setText(texts_(QStringLiteral("ItemB5")));
+    setWindowTitle(texts_(keys::kOptions));
+    heading_->setCaption(texts_(keys::kOutputHeading));
+    overSourceChoice_->setText(texts_(keys::kOverSourceChoice));
+    numberedNameChoice_->setText(texts_(keys::kNumberedNameChoice));
+    askForNameChoice_->setText(texts_(keys::kAskForNameChoice));
+    cancelButton_->setText(texts_(keys::kCancel));
 }
 
 QRadioButton* OptionsDialog::choice(OutputPolicy k) const {
     switch (k) {
-    case OutputPolicy::OverSource: return rb1_;
-    case OutputPolicy::NumberedName: return rb2_;
-    case OutputPolicy::AskForName: return rb3_;
+    case OutputPolicy::OverSource: return overSourceChoice_;
+    case OutputPolicy::NumberedName: return numberedNameChoice_;
+    case OutputPolicy::AskForName: return askForNameChoice_;
     }
     return nullptr;  // a hand-edited k
 }

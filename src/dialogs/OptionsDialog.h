@@ -20,7 +20,8 @@ class OptionsDialog : public QDialog {
     Q_OBJECT
 
 public:
-    explicit OptionsDialog(TextLookup texts, QWidget* parent = nullptr);
+    // firstShown stays selected until a policy is chosen.
+    OptionsDialog(TextLookup texts, OutputPolicy firstShown, QWidget* parent = nullptr);
 
     void applyTexts();
     // Shows the dialog modally over the main window with policy k selected (a k outside the
@@ -28,17 +29,17 @@ public:
     std::optional<OutputPolicy> choosePolicy(OutputPolicy k, const QWidget& mainWindow);
 
     QRadioButton* choice(OutputPolicy k) const;
-    QPushButton* okButton() const { return ok_; }
-    QPushButton* cancelButton() const { return cancel_; }
+    QPushButton* okButton() const { return okButton_; }
+    QPushButton* cancelButton() const { return cancelButton_; }
 
 private:
     TextLookup texts_;
     SkinLabel* heading_;
-    QRadioButton* rb1_;
-    QRadioButton* rb2_;
-    QRadioButton* rb3_;
-    QPushButton* ok_;
-    QPushButton* cancel_;
+    QRadioButton* overSourceChoice_;
+    QRadioButton* numberedNameChoice_;
+    QRadioButton* askForNameChoice_;
+    QPushButton* okButton_;
+    QPushButton* cancelButton_;
 };
 
 }  // namespace velmora

@@ -17,6 +17,17 @@ namespace velmora {
 inline constexpr std::int32_t kMaxSlots = 32000;
 inline constexpr std::uint8_t kLineSeparator = 0xB9;
 
+// What a message stores besides its password and text bytes: the step, the base colour and the
+// two lengths. A message fits when its password and text bytes and these four together do not
+// outnumber the slots (the step lies in pixel (0, 0), outside them, yet counts all the same).
+inline constexpr std::int32_t kMessageOverheadSlots = 4;
+
+// The program and velmora-cli open no picture narrower or lower than this as a carrier.
+inline constexpr std::int32_t kMinCarrierSide = 32;
+inline bool isCarrierSize(std::int32_t width, std::int32_t height) {
+    return width >= kMinCarrierSide && height >= kMinCarrierSide;
+}
+
 struct SlotPosition {
     std::int32_t x = 0;
     std::int32_t y = 0;

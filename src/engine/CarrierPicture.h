@@ -10,9 +10,6 @@
 
 namespace velmora {
 
-// The program opens no picture smaller than this in either direction as a carrier.
-inline constexpr std::int32_t kMinCarrierSide = 32;
-
 enum class PictureKind { None, Bitmap, Jpeg, Gif, Icon, Metafile };
 
 // The one picture the program has open. Only a bitmap carries data; the other kinds load

@@ -21,7 +21,7 @@ std::vector<PlannedWrite> planWrites(const SlotTable& slots, const HideRequest& 
     const auto lenP = static_cast<std::int32_t>(r.password.size());
     const auto lenT = static_cast<std::int32_t>(r.storedText.size());
     std::vector<PlannedWrite> writes;
-    writes.reserve(static_cast<std::size_t>(lenP) + static_cast<std::size_t>(lenT) + 4);
+    writes.reserve(static_cast<std::size_t>(lenP) + static_cast<std::size_t>(lenT) + kMessageOverheadSlots);
     auto toSlot = [&](std::int32_t k, ColorValue value) {
         const SlotPosition p = slots[k];
         writes.push_back({p.x, p.y, value});
@@ -40,7 +40,7 @@ std::vector<PlannedWrite> planWrites(const SlotTable& slots, const HideRequest& 
 }  // namespace
 
 std::int32_t messageCapacity(std::int32_t width, std::int32_t height, std::int32_t step) {
-    return std::max(collectSlots(width, height, step).count() - 4, 0);
+    return std::max(collectSlots(width, height, step).count() - kMessageOverheadSlots, 0);
 }
 
 HideOutcome hideMessage(CarrierPicture& picture, const HideRequest& request) {
@@ -49,7 +49,7 @@ HideOutcome hideMessage(CarrierPicture& picture, const HideRequest& request) {
     if (request.password.empty() || request.password.size() > kMaxPasswordBytes)
         throw std::invalid_argument("password must have 1 .. " + std::to_string(kMaxPasswordBytes) + " bytes");
     const SlotTable slots = collectSlots(picture.width(), picture.height(), request.step);
-    const std::uint64_t needed = std::uint64_t{request.password.size()} + request.storedText.size() + 4;
+    const std::uint64_t needed = std::uint64_t{request.password.size()} + request.storedText.size() + kMessageOverheadSlots;
     if (needed > static_cast<std::uint64_t>(slots.count())) return HideOutcome::TooLarge;
 
     const auto writes = planWrites(slots, request);

@@ -2,6 +2,7 @@
 
 #include <QFile>
 
+#include "dialogs/LanguageKeys.h"
 #include "engine/CodePage.h"
 #include "settings/IniStore.h"
 #include "text/CodePageText.h"
@@ -31,7 +32,7 @@ UiTexts readLanguagePack(const QString& fileName) {
     UiTexts texts;
     // The built-in texts are plain ASCII, the same bytes in every code page.
     for (const QString& key : UiTexts::keys()) texts.set(key, read(key, UiTexts::builtIn(key).toStdString()));
-    texts.setTipsHelpCaption(read(QStringLiteral("ItemD7"), ""));
+    texts.setTipsHelpCaption(read(keys::kHideHelp, ""));
     return texts;
 }
 

@@ -35,8 +35,8 @@ public:
     // the controller; a missing pack gives the built-in texts.
     void loadLanguage();
 
-    // Item `number`, 1 ... 20.
-    QAction* item(int number) const { return items_.at(static_cast<std::size_t>(number - 1)); }
+    // The twenty items, Lang1 first.
+    const std::array<QAction*, kItemCount>& items() const { return items_; }
 
 private:
     void itemClicked(QAction* clicked);

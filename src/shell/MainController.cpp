@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include "dialogs/LanguageKeys.h"
 #include "engine/ExtractCore.h"
 #include "engine/HideCore.h"
 #include "engine/OperationMessages.h"
@@ -37,12 +38,14 @@ void MainController::start() {
     drum_.setLoop(true);
 
     IniStore store(fileSystemName(settingsFile_));
-    settings_.outputPolicy = static_cast<OutputPolicy>(store.readInteger(kSection, "k", 2));
-    settings_.step = store.readInteger(kSection, "Step", 20);
-    settings_.baseColor = store.readInteger(kSection, "BaseColor", 0);
-    settings_.minimized = store.readBoolean(kSection, "Minimized", false);
-    settings_.firstOpen = store.readBoolean(kSection, "FirstOpen", true);
-    settings_.lang = fromCodePage(store.readString(kSection, "Lang", "&Russian"));
+    const Settings defaults;
+    settings_.outputPolicy = static_cast<OutputPolicy>(
+        store.readInteger(kSection, "k", static_cast<std::int32_t>(defaults.outputPolicy)));
+    settings_.step = store.readInteger(kSection, "Step", defaults.step);
+    settings_.baseColor = store.readInteger(kSection, "BaseColor", defaults.baseColor);
+    settings_.minimized = store.readBoolean(kSection, "Minimized", defaults.minimized);
+    settings_.firstOpen = store.readBoolean(kSection, "FirstOpen", defaults.firstOpen);
+    settings_.lang = fromCodePage(store.readString(kSection, "Lang", toCodePage(defaults.lang)));
 }
 
 void MainController::finish() {
@@ -92,7 +95,7 @@ void MainController::openPicture(const QString& fileName) {
     try {
         picture_.load(fileSystemName(fileName));
         sourceFileName_ = fileName;
-        if (picture_.width() < kMinCarrierSide || picture_.height() < kMinCarrierSide) {
+        if (!isCarrierSize(picture_.width(), picture_.height())) {
             desktop_.showMessage(QString::fromLatin1(messages::kBitmapTooSmall) + sourceFileName_);
             closePicture();
             return;
@@ -102,7 +105,7 @@ void MainController::openPicture(const QString& fileName) {
         loadDrum(QStringLiteral("2.gif"));
         drum_.setAnimate(true);
     } catch (const std::exception&) {
-        desktop_.showMessage(texts_.text(QStringLiteral("ItemA2")) + ' ' + fileName);
+        desktop_.showMessage(texts_.text(keys::kCannotOpenFile) + ' ' + fileName);
         closePicture();
     }
 }
@@ -143,7 +146,7 @@ void MainController::hideInfo(const std::string& password, const std::vector<std
     try {
         switch (hideMessage(picture_, request)) {
         case HideOutcome::TooLarge:
-            desktop_.showMessage(texts_.text(QStringLiteral("ItemA4")));
+            desktop_.showMessage(texts_.text(keys::kTextTooLarge));
             closePicture();
             return;
         case HideOutcome::NotPreserved:
@@ -168,7 +171,7 @@ void MainController::saveResult() {
     switch (settings_.outputPolicy) {
     case OutputPolicy::OverSource: outputFileName_ = sourceFileName_; break;
     case OutputPolicy::NumberedName:
-        outputFileName_ = numberedOutputName(sourceFileName_, texts_.text(QStringLiteral("ItemA3")),
+        outputFileName_ = numberedOutputName(sourceFileName_, texts_.text(keys::kNumberedNameInfix),
                                              [](const QString& name) { return QFileInfo::exists(name); });
         break;
     case OutputPolicy::AskForName: {
@@ -181,7 +184,7 @@ void MainController::saveResult() {
     }
     picture_.save(fileSystemName(outputFileName_));
     playDone();
-    desktop_.showMessage(texts_.text(QStringLiteral("ItemA5")) + ' ' + outputFileName_);
+    desktop_.showMessage(texts_.text(keys::kHiddenSuccessfully) + ' ' + outputFileName_);
 }
 
 void MainController::playDone() {
@@ -201,7 +204,7 @@ std::optional<std::vector<std::string>> MainController::extractInfo(const std::s
     if (result.step) settings_.step = *result.step;
     if (result.baseColor) settings_.baseColor = *result.baseColor;
     if (!result.succeeded()) {
-        desktop_.showMessage(texts_.text(QStringLiteral("ItemA6")));
+        desktop_.showMessage(texts_.text(keys::kPasswordIncorrect));
         if (result.closesCarrier()) closePicture();
         return std::nullopt;
     }

@@ -3,6 +3,7 @@
 #include <QFont>
 #include <QWidget>
 
+#include "dialogs/LanguageKeys.h"
 #include "shell/UiTexts.h"
 #include "skin/ImageBtn.h"
 #include "skin/Look.h"
@@ -63,16 +64,16 @@ MainSkin::MainSkin(QWidget& window, QWidget* drum)
 }
 
 void MainSkin::applyTexts(const UiTexts& texts) {
-    const auto text = [&texts](const char* key) { return texts.text(QLatin1String(key)); };
-    hideCaption->setCaption(text("ItemA16"));
-    extractCaption->setCaption(text("ItemA17"));
-    exitCaption->setCaption(text("ItemA18"));
-    productLabel->setToolTip(text("ItemA8"));
-    drumPanel->setToolTip(text("ItemA7"));
-    minimizeBtn->setToolTip(text("ItemA19"));
-    hideBtn->setToolTip(text("ItemA12"));
-    extractBtn->setToolTip(text("ItemA11"));
-    exitBtn->setToolTip(text("ItemA10"));
+    const auto text = [&texts](QLatin1String key) { return texts.text(key); };
+    hideCaption->setCaption(text(keys::kHideCaption));
+    extractCaption->setCaption(text(keys::kExtractCaption));
+    exitCaption->setCaption(text(keys::kPowerCaption));
+    productLabel->setToolTip(text(keys::kAbout));
+    drumPanel->setToolTip(text(keys::kDropTip));
+    minimizeBtn->setToolTip(text(keys::kMinimize));
+    hideBtn->setToolTip(text(keys::kHideInformation));
+    extractBtn->setToolTip(text(keys::kExtractInformation));
+    exitBtn->setToolTip(text(keys::kExit));
 }
 
 }  // namespace velmora

@@ -19,6 +19,7 @@
 #include "shell/TrayMinimizer.h"
 #include "dialogs/OptionsDialog.h"
 #include "anim/GifAnimator.h"
+#include "dialogs/LanguageKeys.h"
 #include "skin/FileDropTarget.h"
 #include "skin/ImageBtn.h"
 #include "skin/Look.h"
@@ -36,22 +37,21 @@ MainWindow::MainWindow(MainController& controller, Desktop& desktop, GifAnimator
     setFixedSize(223, 299);
     move(232, 155);
 
-    addItem(QStringLiteral("OpenFile_Menu"), QKeySequence(Qt::CTRL | Qt::Key_O), &MainWindow::openCommand);
-    addItem(QStringLiteral("HideInfo_Menu"), QKeySequence(Qt::CTRL | Qt::Key_H), &MainWindow::hideCommand);
-    addItem(QStringLiteral("ExtractInfo_Menu"), QKeySequence(Qt::CTRL | Qt::Key_E), &MainWindow::extractCommand);
-    addItem(QStringLiteral("CloseFile_Menu"), QKeySequence(Qt::ALT | Qt::Key_C), &MainWindow::closeCommand);
+    openAction_ = addItem("OpenFile_Menu", QKeySequence(Qt::CTRL | Qt::Key_O), &MainWindow::openCommand);
+    hideAction_ = addItem("HideInfo_Menu", QKeySequence(Qt::CTRL | Qt::Key_H), &MainWindow::hideCommand);
+    extractAction_ = addItem("ExtractInfo_Menu", QKeySequence(Qt::CTRL | Qt::Key_E), &MainWindow::extractCommand);
+    closeAction_ = addItem("CloseFile_Menu", QKeySequence(Qt::ALT | Qt::Key_C), &MainWindow::closeCommand);
     menu_->addSeparator();
     QMenu* languages = menu_->addMenu(QString());
-    languages->menuAction()->setObjectName(QStringLiteral("Language_Menu"));
-    items_.insert(QStringLiteral("Language_Menu"), languages->menuAction());
+    languageAction_ = languages->menuAction();
+    languageAction_->setObjectName(QStringLiteral("Language_Menu"));
     languages_ = new LanguagePacks(controller_, *languages);
-    for (int i = 1; i <= LanguagePacks::kItemCount; ++i) items_.insert(QStringLiteral("Lang%1").arg(i), languages_->item(i));
-    addItem(QStringLiteral("Minimize_Menu"), {}, &MainWindow::minimizeCommand);
-    addItem(QStringLiteral("Options_Menu"), QKeySequence(Qt::ALT | Qt::Key_O), &MainWindow::optionsCommand);
-    addItem(QStringLiteral("Help_Menu"), QKeySequence(Qt::Key_F1), &MainWindow::helpCommand);
-    addItem(QStringLiteral("About_Menu"), {}, &MainWindow::aboutCommand);
+    minimizeAction_ = addItem("Minimize_Menu", {}, &MainWindow::minimizeCommand);
+    optionsAction_ = addItem("Options_Menu", QKeySequence(Qt::ALT | Qt::Key_O), &MainWindow::optionsCommand);
+    helpAction_ = addItem("Help_Menu", QKeySequence(Qt::Key_F1), &MainWindow::helpCommand);
+    aboutAction_ = addItem("About_Menu", {}, &MainWindow::aboutCommand);
     menu_->addSeparator();
-    addItem(QStringLiteral("Exit_Menu"), QKeySequence(Qt::ALT | Qt::Key_X), &MainWindow::exitCommand);
+    exitAction_ = addItem("Exit_Menu", QKeySequence(Qt::ALT | Qt::Key_X), &MainWindow::exitCommand);
     setMenuPictures();
 
     // The dialogs exist, hidden, from the start, so the language texts reach them at once.
@@ -66,7 +66,7 @@ MainWindow::MainWindow(MainController& controller, Desktop& desktop, GifAnimator
                                  {[this](const std::string& password) { return controller_.extractInfo(password); },
                                   [this] { controller_.finishExtract(); }},
                                  this);
-    options_ = new OptionsDialog(texts, this);
+    options_ = new OptionsDialog(texts, Settings{}.outputPolicy, this);
     tips_ = new FirstOpenDialog(desktop_, this);
     about_ = new AboutDialog(desktop_, this);
     trayIcon_ = new TrayIcon(this);
@@ -92,49 +92,53 @@ MainWindow::MainWindow(MainController& controller, Desktop& desktop, GifAnimator
     connect(skin_.drumPanel, &SkinPanel::doubleClicked, this, &MainWindow::drumClicked);
 }
 
-QAction* MainWindow::addItem(const QString& name, const QKeySequence& shortcut, void (MainWindow::*command)()) {
+QAction* MainWindow::addItem(const char* name, const QKeySequence& shortcut, void (MainWindow::*command)()) {
     QAction* action = menu_->addAction(QString());
-    action->setObjectName(name);
+    action->setObjectName(QLatin1String(name));
     action->setShortcut(shortcut);
     action->setShortcutVisibleInContextMenu(true);
     addAction(action);  // the shortcut works while the menu is closed
     connect(action, &QAction::triggered, this, command);
-    items_.insert(name, action);
     return action;
 }
 
+std::array<QAction*, 10> MainWindow::menuActions() const {
+    return {openAction_,     hideAction_,    extractAction_, closeAction_, languageAction_,
+            minimizeAction_, optionsAction_, helpAction_,    aboutAction_, exitAction_};
+}
+
 void MainWindow::setMenuPictures() {
-    const std::pair<const char*, const char*> pictures[] = {
-        {"OpenFile_Menu", "open"},  {"HideInfo_Menu", "hide"},         {"ExtractInfo_Menu", "extract"},
-        {"CloseFile_Menu", "close"}, {"Language_Menu", "language"},    {"Minimize_Menu", "minimize"},
-        {"Options_Menu", "options"}, {"Help_Menu", "help"},            {"About_Menu", "about"},
-        {"Exit_Menu", "exit"},
+    const std::pair<QAction*, const char*> pictures[] = {
+        {openAction_, "open"},        {hideAction_, "hide"},         {extractAction_, "extract"},
+        {closeAction_, "close"},      {languageAction_, "language"}, {minimizeAction_, "minimize"},
+        {optionsAction_, "options"},  {helpAction_, "help"},         {aboutAction_, "about"},
+        {exitAction_, "exit"},
     };
-    for (const auto& [item, picture] : pictures) items_.value(QLatin1String(item))->setIcon(menuPicture(QLatin1String(picture)));
+    for (const auto& [item, picture] : pictures) item->setIcon(menuPicture(QLatin1String(picture)));
 }
 
 void MainWindow::applyTexts() {
     const UiTexts& texts = controller_.texts();
-    const std::pair<const char*, const char*> captions[] = {
-        {"OpenFile_Menu", "ItemA14"}, {"HideInfo_Menu", "ItemA12"}, {"ExtractInfo_Menu", "ItemA11"},
-        {"CloseFile_Menu", "ItemA9"}, {"Language_Menu", "ItemA13"}, {"Minimize_Menu", "ItemA19"},
-        {"Options_Menu", "ItemA15"},  {"Help_Menu", "ItemB4"},      {"About_Menu", "ItemA8"},
-        {"Exit_Menu", "ItemA10"},
+    const std::pair<QAction*, QLatin1String> captions[] = {
+        {openAction_, keys::kOpenPicture},   {hideAction_, keys::kHideInformation},
+        {extractAction_, keys::kExtractInformation}, {closeAction_, keys::kClosePicture},
+        {languageAction_, keys::kLanguage},  {minimizeAction_, keys::kMinimize},
+        {optionsAction_, keys::kOptions},    {helpAction_, keys::kHelp},
+        {aboutAction_, keys::kAbout},        {exitAction_, keys::kExit},
     };
-    for (const auto& [item, key] : captions) items_.value(QLatin1String(item))->setText(texts.text(QLatin1String(key)));
+    for (const auto& [item, key] : captions) item->setText(texts.text(key));
     hide_->applyTexts();
     extract_->applyTexts();
     options_->applyTexts();
-    tips_->setTexts(texts.text(QStringLiteral("ItemA71")), texts.text(QStringLiteral("ItemA7")),
-                    texts.text(QStringLiteral("ItemA72")), texts.tipsHelpCaption());
+    tips_->setTexts(texts.text(keys::kMenuTip), texts.text(keys::kDropTip), texts.text(keys::kNeverShowAgain),
+                    texts.tipsHelpCaption());
     skin_.applyTexts(texts);
     setToolTip(QString());
 }
 
 void MainWindow::showLoadedState(bool loaded) {
-    items_.value(QStringLiteral("OpenFile_Menu"))->setVisible(!loaded);
-    for (const char* name : {"HideInfo_Menu", "ExtractInfo_Menu", "CloseFile_Menu"})
-        items_.value(QLatin1String(name))->setVisible(loaded);
+    openAction_->setVisible(!loaded);
+    for (QAction* item : {hideAction_, extractAction_, closeAction_}) item->setVisible(loaded);
 }
 
 // Disabling the window itself would disable the message boxes and file dialogs that the
@@ -142,7 +146,8 @@ void MainWindow::showLoadedState(bool loaded) {
 void MainWindow::blockCommands(bool blocked) {
     blocked_ = blocked;
     menu_->setEnabled(!blocked);
-    for (QAction* item : std::as_const(items_)) item->setEnabled(!blocked);
+    for (QAction* item : menuActions()) item->setEnabled(!blocked);
+    for (QAction* item : languages_->items()) item->setEnabled(!blocked);
     skin_.drumPanel->setAcceptDrops(!blocked);
 }
 
@@ -195,14 +200,13 @@ void MainWindow::exitCommand() { close(); }
 void MainWindow::aboutCommand() { about_->exec(); }
 
 void MainWindow::minimizeButtonClicked() { trayMinimizer_->minimizeToTray(); }
-void MainWindow::hideButtonClicked() { runItemOrBeep("HideInfo_Menu"); }
-void MainWindow::extractButtonClicked() { runItemOrBeep("ExtractInfo_Menu"); }
-void MainWindow::exitButtonClicked() { items_.value(QStringLiteral("Exit_Menu"))->trigger(); }
-void MainWindow::productLabelClicked() { items_.value(QStringLiteral("About_Menu"))->trigger(); }
+void MainWindow::hideButtonClicked() { runItemOrBeep(hideAction_); }
+void MainWindow::extractButtonClicked() { runItemOrBeep(extractAction_); }
+void MainWindow::exitButtonClicked() { exitAction_->trigger(); }
+void MainWindow::productLabelClicked() { aboutAction_->trigger(); }
 
-void MainWindow::runItemOrBeep(const char* item) {
-    QAction* action = items_.value(QLatin1String(item));
-    if (action->isVisible()) action->trigger();
+void MainWindow::runItemOrBeep(QAction* item) {
+    if (item->isVisible()) item->trigger();
     else desktop_.beep();
 }
 

@@ -1,8 +1,9 @@
 #pragma once
 
-#include <QHash>
 #include <QStringList>
 #include <QWidget>
+
+#include <array>
 
 #include "shell/MainSkin.h"
 
@@ -33,8 +34,18 @@ public:
     MainWindow(MainController& controller, Desktop& desktop, GifAnimator* drum = nullptr, QWidget* parent = nullptr);
 
     QMenu* popupMenu() const { return menu_; }
-    // A menu item by its name, such as "OpenFile_Menu" or "Lang2".
-    QAction* menuItem(const QString& name) const { return items_.value(name); }
+    // The menu's items, in menu order; the Language item opens the submenu of languagePacks().
+    QAction* openAction() const { return openAction_; }
+    QAction* hideAction() const { return hideAction_; }
+    QAction* extractAction() const { return extractAction_; }
+    QAction* closeAction() const { return closeAction_; }
+    QAction* languageAction() const { return languageAction_; }
+    QAction* minimizeAction() const { return minimizeAction_; }
+    QAction* optionsAction() const { return optionsAction_; }
+    QAction* helpAction() const { return helpAction_; }
+    QAction* aboutAction() const { return aboutAction_; }
+    QAction* exitAction() const { return exitAction_; }
+    LanguagePacks* languagePacks() const { return languages_; }
     HideDialog* hideDialog() const { return hide_; }
     ExtractDialog* extractDialog() const { return extract_; }
     OptionsDialog* optionsDialog() const { return options_; }
@@ -68,7 +79,8 @@ protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
-    QAction* addItem(const QString& name, const QKeySequence& shortcut, void (MainWindow::*command)());
+    QAction* addItem(const char* name, const QKeySequence& shortcut, void (MainWindow::*command)());
+    std::array<QAction*, 10> menuActions() const;
     void applyTexts();
     void showLoadedState(bool loaded);
     // While a dialog is hidden for its operation, no command may start.
@@ -80,13 +92,22 @@ private:
     void helpCommand();
     void minimizeCommand();
     void exitCommand();
-    void runItemOrBeep(const char* item);
+    void runItemOrBeep(QAction* item);
 
     MainController& controller_;
     Desktop& desktop_;
 
     QMenu* menu_;
-    QHash<QString, QAction*> items_;
+    QAction* openAction_;
+    QAction* hideAction_;
+    QAction* extractAction_;
+    QAction* closeAction_;
+    QAction* languageAction_;
+    QAction* minimizeAction_;
+    QAction* optionsAction_;
+    QAction* helpAction_;
+    QAction* aboutAction_;
+    QAction* exitAction_;
     MainSkin skin_;
     HideDialog* hide_;
     ExtractDialog* extract_;

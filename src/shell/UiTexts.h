@@ -20,7 +20,7 @@ public:
     QString text(const QString& key) const { return texts_.value(key); }
     void set(const QString& key, const QString& text) { texts_.insert(key, text); }
 
-    // The first-run tips' Help caption: the pack's ItemD7 as it stands, with no built-in
+    // The first-run tips' Help caption: the pack's keys::kHideHelp as it stands, with no built-in
     // text behind it, so it is empty while no pack gives one.
     const QString& tipsHelpCaption() const { return tipsHelpCaption_; }
     void setTipsHelpCaption(const QString& caption) { tipsHelpCaption_ = caption; }

@@ -50,7 +50,7 @@ private:
 };
 
 ColorCombo::ColorCombo(QWidget* parent)
-    : QWidget(parent), edit_(new ColorEdit(this)), button_(new QToolButton(this)), list_(new ColorList(this)) {
+    : QWidget(parent), edit_(new ColorEdit(this)), dropButton_(new QToolButton(this)), list_(new ColorList(this)) {
     setFocusPolicy(edit_->focusPolicy());
     setFocusProxy(edit_);
     edit_->installEventFilter(this);
@@ -62,10 +62,10 @@ ColorCombo::ColorCombo(QWidget* parent)
         if (text.isEmpty()) setRow(-1);
     });
 
-    button_->setArrowType(Qt::DownArrow);
-    button_->setFocusPolicy(Qt::NoFocus);
+    dropButton_->setArrowType(Qt::DownArrow);
+    dropButton_->setFocusPolicy(Qt::NoFocus);
     edit_->setTextMargins(0, 0, style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this), 0);
-    connect(button_, &QToolButton::pressed, this, [this] {
+    connect(dropButton_, &QToolButton::pressed, this, [this] {
         edit_->setFocus(Qt::MouseFocusReason);
         toggleList();
     });
@@ -95,7 +95,7 @@ void ColorCombo::resizeEvent(QResizeEvent*) {
     // The button sits inside the edit box's frame, over the margin kept free for it.
     const int frame = edit_->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, edit_);
     const int buttonWidth = edit_->textMargins().right();
-    button_->setGeometry(width() - frame - buttonWidth, frame, buttonWidth, height() - 2 * frame);
+    dropButton_->setGeometry(width() - frame - buttonWidth, frame, buttonWidth, height() - 2 * frame);
 }
 
 void ColorCombo::hideEvent(QHideEvent*) {

@@ -29,7 +29,7 @@ public:
     void setSelectedColor(ColorValue color);
 
     QLineEdit* lineEdit() const;
-    QToolButton* dropButton() const { return button_; }
+    QToolButton* dropButton() const { return dropButton_; }
     ColorList* list() const { return list_; }
     bool isListOpen() const;
 
@@ -69,7 +69,7 @@ private:
     QRect listGeometry() const;
 
     ColorEdit* edit_;
-    QToolButton* button_;
+    QToolButton* dropButton_;
     ColorList* list_;
     int row_ = -1;     // the row shown in the box, -1 for none
     int anchor_ = -1;  // where typed names are looked for first: the row last chosen other than by typing

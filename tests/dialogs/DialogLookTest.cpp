@@ -15,6 +15,7 @@
 #include "dialogs/FirstOpenDialog.h"
 #include "dialogs/FlatButton.h"
 #include "dialogs/HideDialog.h"
+#include "dialogs/LanguageKeys.h"
 #include "dialogs/OptionsDialog.h"
 #include "skin/Look.h"
 #include "skin/SkinLabel.h"
@@ -43,7 +44,7 @@ std::vector<Look> looks() {
          {{{8, 8, 393, 385}, Shape::Box}, {{8, 64, 393, 2}, Shape::Separator}, {{8, 352, 393, 2}, Shape::Separator}},
          {{"OpentextButton", "button_save_text.png"}, {"PasteButton", "button_copy.png"}, {"OKButton", "button_ok.png"},
           {"HelpButton", "button_help.png"}, {"CancelButton", "button_cancel.png"}}},
-        {"options", [keys](DialogDesktop&) { return std::make_unique<OptionsDialog>(keys); },
+        {"options", [keys](DialogDesktop&) { return std::make_unique<OptionsDialog>(keys, OutputPolicy::OverSource); },
          {{{8, 16, 297, 73}, Shape::Box}},
          {{"OKButton", "button_ok.png"}, {"CancelButton", "button_cancel.png"}}},
         {"first-run tips", [](DialogDesktop& d) { return std::make_unique<FirstOpenDialog>(d); },
@@ -96,7 +97,10 @@ TEST(DialogLook, EveryDialogWearsTheTiledBackgroundItsFramesAndFlatPictureButton
 }
 
 TEST(DialogLook, TheOptionsHeadingIsASeeThroughLabelAboveTheFrame) {
-    OptionsDialog options([](const QString& key) { return key == "ItemE1" ? QStringLiteral("Saving the initial file") : key; });
+    const TextLookup texts = [](const QString& key) {
+        return key == keys::kOutputHeading ? QStringLiteral("Saving the initial file") : key;
+    };
+    OptionsDialog options(texts, OutputPolicy::OverSource);
     const auto* heading = options.findChild<SkinLabel*>(QStringLiteral("SkinLabel1"));
     ASSERT_NE(heading, nullptr);
     EXPECT_EQ(heading->pos(), QPoint(88, 2));

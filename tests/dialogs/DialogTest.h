@@ -7,6 +7,7 @@
 
 #include "DialogDriving.h"
 #include "RecordingDialogDesktop.h"
+#include "dialogs/LanguageKeys.h"
 #include "support/BmpBuilder.h"
 
 namespace velmora::test {
@@ -22,11 +23,11 @@ protected:
     QString file(const std::string& name) const { return QString::fromStdString(dir.path(name)); }
 
     QMap<QString, QString> texts = {
-        {"ItemA1", "Go!"},
-        {"ItemB1", "Enter the password"},
-        {"ItemB6", "Go!"},
-        {"ItemC1", "The password is incorrect"},
-        {"ItemC2", "The information is not entered"},
+        {keys::kExtractFirstPhaseButton, "Go!"},
+        {keys::kExtractNoPassword, "Enter the password"},
+        {keys::kExtractGoButton, "Go!"},
+        {keys::kPasswordNotConfirmed, "The password is incorrect"},
+        {keys::kNoTextEntered, "The information is not entered"},
     };
     RecordingDialogDesktop<> desktop;
     QWidget mainWindow;

@@ -71,7 +71,7 @@ TEST_F(ExtractDialogTest, EnterPressesOkInEitherPhase) {
 }
 
 TEST_F(ExtractDialogTest, AFirstCaptionOfOkActsAsTheSecondPhase) {
-    texts["ItemA1"] = QStringLiteral("OK");
+    texts[keys::kExtractFirstPhaseButton] = QStringLiteral("OK");
     runDialog([&] {
         type(dialog.passwordBox(), "pw");
         press(ok());

@@ -70,6 +70,28 @@ TEST_F(HideDialogTest, OkTestsPasswordsFirstThenText) {
     }
 }
 
+TEST_F(HideDialogTest, EnterWithBothPasswordBoxesEmptyGivesThePasswordMessage) {
+    const struct {
+        const char* where;
+        std::function<QWidget*()> target;
+    } cases[] = {
+        {"on the Go! button", [this] { return dialog.button("OKButton"); }},
+        {"in the confirmation box", [this] { return dialog.confirmBox(); }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.where);
+        desktop.messages.clear();
+        runDialog([&] {
+            dialog.textBox()->setPlainText(QStringLiteral("text"));
+            QTest::keyClick(c.target(), Qt::Key_Return);
+            EXPECT_NE(dialog.focusWidget(), dialog.textBox()) << "Enter must not move on to the text";
+            press(dialog.button("CancelButton"));
+        });
+        EXPECT_EQ(desktop.messages, QStringList{"The password is incorrect"});
+        EXPECT_TRUE(hides.empty());
+    }
+}
+
 TEST_F(HideDialogTest, ALoneLineBreakIsOneEmptyLine) {
     fillAndPress("pw", "pw", "\n");
     ASSERT_EQ(hides.size(), 1u);

@@ -41,6 +41,10 @@ protected:
         drum.commands.clear();
     }
     static void writeFile(const QString& path, const Bytes& bytes) { test::writeFile(path.toStdString(), bytes); }
+    // The settings file a first run writes as it closes: the defaults, with FirstOpen as given.
+    static std::string firstRunSettingsFile(const std::string& firstOpen) {
+        return "[Main]\nk=2\nStep=20\nBaseColor=0\nMinimized=0\nLang=&Russian\nFirstOpen=" + firstOpen + "\n";
+    }
 
     TempDir dir;
     RecordingDesktop desktop;

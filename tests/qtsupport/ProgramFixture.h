@@ -7,6 +7,7 @@
 #include <string>
 
 #include "ControllerFixture.h"
+#include "shell/LanguagePacks.h"
 #include "shell/MainWindow.h"
 
 namespace velmora::test {
@@ -24,6 +25,10 @@ protected:
         writeText("Language/" + name + ".lng", text);
     }
     void writeSettings(const std::string& mainLines) const { writeText("velmora.ini", "[Main]\n" + mainLines); }
+    // "key=text", a line of a language pack without its line end.
+    static std::string packEntry(QLatin1String key, const std::string& text) {
+        return QString(key).toStdString() + '=' + text;
+    }
 
     // The main window shown: its show step runs.
     void startProgram() {
@@ -37,7 +42,13 @@ protected:
         controller = newController();
         startProgram();
     }
-    QAction* item(const QString& name) const { return window->menuItem(name); }
+    // The shown language item of a pack.
+    QAction* languageItem(const QString& pack) const {
+        for (QAction* lang : window->languagePacks()->items())
+            if (lang->isVisible() && lang->text() == pack) return lang;
+        ADD_FAILURE() << "no item " << pack.toStdString();
+        return nullptr;
+    }
 
     std::unique_ptr<MainWindow> window;
 };

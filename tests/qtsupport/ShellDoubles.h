@@ -10,6 +10,7 @@
 #include "RecordingDialogDesktop.h"
 #include "shell/Desktop.h"
 #include "shell/DrumAnimator.h"
+#include "shell/VelmoraApplication.h"
 
 namespace velmora::test {
 
@@ -39,6 +40,18 @@ public:
         return onDialog ? onDialog(dialog) : QDialog::Rejected;
     }
     bool hasSystemTray() override { return systemTray; }
+};
+
+// While it lives, the errors that reach the event loop go to the recorder's error box.
+class RecordedErrorBox {
+public:
+    explicit RecordedErrorBox(RecordingDesktop& desktop) { application().setDesktop(&desktop); }
+    ~RecordedErrorBox() { application().setDesktop(nullptr); }
+    RecordedErrorBox(const RecordedErrorBox&) = delete;
+    RecordedErrorBox& operator=(const RecordedErrorBox&) = delete;
+
+private:
+    static VelmoraApplication& application() { return static_cast<VelmoraApplication&>(*QCoreApplication::instance()); }
 };
 
 // The drum as a list of the commands it was given ("load 2.gif", "Loop 0", "Animate 1",

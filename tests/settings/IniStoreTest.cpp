@@ -41,6 +41,8 @@ TEST(IniStore, ReadsValuesByTheFileSyntax) {
               "Single='x'\n"
               "Mismatched=\"x'\n"
               "Lone=\"\n"
+              "EmptyDouble=\"\"\n"
+              "EmptySingle= '' \n"
               "Inner=a=b\n"
               "Tabs=\tvalue\t\n"
               "Empty=\n"
@@ -64,6 +66,7 @@ TEST(IniStore, ReadsValuesByTheFileSyntax) {
         {"Main", "Lang", "&Russian"},        {"MAIN", "lang", "&Russian"},
         {"Main", "Quoted", "  spaced  "},    {"Main", "Single", "x"},
         {"Main", "Mismatched", "\"x'"},      {"Main", "Lone", "\""},
+        {"Main", "EmptyDouble", ""},         {"Main", "EmptySingle", ""},
         {"Main", "Inner", "a=b"},            {"Main", "Tabs", "value"},
         {"Main", "Empty", ""},               {"Main", "Commented", kMissing},
         {"Main", "Hidden", kMissing},        {"Main", "Orphan", kMissing},

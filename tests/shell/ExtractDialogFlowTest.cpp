@@ -1,5 +1,5 @@
 // Extracts through the main window, its controller and the extract dialog: a full hide and extract
-// through both dialogs, and a wrong password.
+// through both dialogs, a wrong password, and the window after an extract that fails.
 #include "DialogFixture.h"
 
 namespace velmora::test {
@@ -71,6 +71,24 @@ TEST_F(ExtractFlowTest, AWrongPasswordIsReportedAndCancelKeepsTheCarrier) {
               });
     EXPECT_TRUE(controller->loaded()) << "Cancel keeps the carrier for another try";
     EXPECT_EQ(desktop.messages.size(), 1);
+}
+
+TEST_F(ExtractFlowTest, AFailedExtractGivesTheWindowItsCommandsBack) {
+    const RecordedErrorBox errorBox(desktop);
+    controller->setOutputPolicy(OutputPolicy::OverSource);
+    openCarrier("p.bmp");
+    controller->hideInfo("pw", {"x"});
+    QFile::remove(folder("3.gif"));  // the drum's working animation is gone: the extract fails on it
+    expectEachWayOutWorksAfter([&] {
+        controller->openPicture(folder("p.bmp"));
+        desktop.errors.clear();
+        whileOpen([this] { window.extractCommand(); },
+                  [&] {
+                      type(extract().passwordBox(), "pw");
+                      press(extract().button("OKButton"));
+                  });
+        EXPECT_EQ(desktop.errors, QStringList{"Cannot open file " + folder("3.gif") + "."});
+    });
 }
 
 }  // namespace

@@ -81,9 +81,7 @@ TEST_F(FirstRunTest, OnlyOkWithTheBoxTickedTurnsTheTipsOff) {
         startProgram();
         desktop.onDialog = nullptr;
         restartProgram();  // Exit, and the next start
-        EXPECT_EQ(settingsText(), std::string("[Main]\nk=2\nStep=20\nBaseColor=0\nMinimized=0\nLang=&Russian\nFirstOpen=") +
-                                      c.firstOpenWritten + "\n")
-            << c.what;
+        EXPECT_EQ(settingsText(), firstRunSettingsFile(c.firstOpenWritten)) << c.what;
         const QStringList shownAgain = c.firstOpenWritten == std::string("1") ? QStringList{"FirstOpenForm"} : QStringList();
         EXPECT_EQ(desktop.dialogs, QStringList{"FirstOpenForm"} + shownAgain) << c.what;
     }

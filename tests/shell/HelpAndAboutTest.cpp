@@ -38,7 +38,7 @@ TEST_F(HelpTest, EachHelpCommandOpensItsTopic) {
     };
     const std::vector<Case> cases = {
         {"F1", [&] { pressF1(window); }, "ID_01"},
-        {"Help menu item", [&] { window.menuItem("Help_Menu")->trigger(); }, "ID_01"},
+        {"Help menu item", [&] { window.helpAction()->trigger(); }, "ID_01"},
         {"hide dialog's Help", [&] { inDialog([&] { window.hideCommand(); }, hide(), [&] { press(hide().button("HelpButton")); }); }, "ID_02"},
         {"F1 in the hide dialog", [&] { inDialog([&] { window.hideCommand(); }, hide(), [&] { pressF1(hide()); }); }, "ID_02"},
         {"extract dialog's Help", [&] { inDialog([&] { window.extractCommand(); }, extract(), [&] { press(extract().button("HelpButton")); }); }, "ID_03"},

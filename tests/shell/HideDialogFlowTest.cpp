@@ -1,6 +1,7 @@
 // Hides through the main window, its controller and the hide dialog: what is stored and written,
 // and the window while the dialog is hidden for its operation.
 #include "DialogFixture.h"
+#include "engine/EngineError.h"
 #include "engine/ExtractCore.h"
 #include "engine/OperationMessages.h"
 #include "widgets/ColorCombo.h"
@@ -38,13 +39,13 @@ TEST_F(HideFlowTest, TheWindowHoldsBackItsCommandsWhileTheDialogHides) {
     bool exitOffered = true;
     bool windowEnabled = false;
     desktop.onMessage = [&] {
-        exitOffered = window.menuItem("Exit_Menu")->isEnabled();
+        exitOffered = window.exitAction()->isEnabled();
         windowEnabled = window.isEnabled();
     };
     fillAndPress("pw", "pw", "\n");
     EXPECT_FALSE(exitOffered);
     EXPECT_TRUE(windowEnabled);
-    EXPECT_TRUE(window.menuItem("Exit_Menu")->isEnabled());
+    EXPECT_TRUE(window.exitAction()->isEnabled());
     EXPECT_EQ(desktop.messages.size(), 1);
     EXPECT_TRUE(extracted(folder("p.bmp")).empty());
     EXPECT_FALSE(controller->loaded());
@@ -69,6 +70,20 @@ TEST_F(HideFlowTest, StoresStepAndColourBeforeHidingAndPlacesItselfOverTheWindow
     EXPECT_EQ(controller->settings().baseColor, 0x808000);
     EXPECT_EQ(desktop.messages, QStringList{QString::fromLatin1(messages::kTextTooLarge)});
     EXPECT_FALSE(hide().isVisible());
+}
+
+TEST_F(HideFlowTest, AFailedSaveGivesTheWindowItsCommandsBack) {
+    const RecordedErrorBox errorBox(desktop);
+    controller->setOutputPolicy(OutputPolicy::AskForName);
+    const QString unreachable = folder("missing/p.bmp");
+    expectEachWayOutWorksAfter([&] {
+        openCarrier("p.bmp", {.width = 200, .rows = 100});
+        desktop.errors.clear();
+        desktop.saveAnswers = {unreachable};
+        fillAndPress("pw", "pw", "text");
+        const QString cannotCreate = QString::fromStdString(messages::cannotCreateFile(unreachable.toStdString()));
+        EXPECT_EQ(desktop.errors, QStringList{errorBoxText(cannotCreate)});
+    });
 }
 
 }  // namespace

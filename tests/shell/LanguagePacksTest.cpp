@@ -11,6 +11,7 @@
 #include "ScopedCodePage.h"
 #include "ShownTexts.h"
 #include "dialogs/FirstOpenDialog.h"
+#include "dialogs/LanguageKeys.h"
 #include "shell/LanguagePackFile.h"
 #include "shell/LanguagePacks.h"
 #include "skin/SkinLabel.h"
@@ -30,21 +31,15 @@ protected:
     // The shown language items, in menu order.
     QStringList offered() const {
         QStringList names;
-        for (int i = 1; i <= LanguagePacks::kItemCount; ++i)
-            if (QAction* lang = item(QStringLiteral("Lang%1").arg(i)); lang->isVisible()) names << lang->text();
+        for (QAction* lang : window->languagePacks()->items())
+            if (lang->isVisible()) names << lang->text();
         return names;
     }
     QStringList checked() const {
         QStringList names;
-        for (int i = 1; i <= LanguagePacks::kItemCount; ++i)
-            if (QAction* lang = item(QStringLiteral("Lang%1").arg(i)); lang->isChecked()) names << lang->text();
+        for (QAction* lang : window->languagePacks()->items())
+            if (lang->isChecked()) names << lang->text();
         return names;
-    }
-    QAction* languageItem(const QString& pack) const {
-        for (int i = 1; i <= LanguagePacks::kItemCount; ++i)
-            if (QAction* lang = item(QStringLiteral("Lang%1").arg(i)); lang->isVisible() && lang->text() == pack) return lang;
-        ADD_FAILURE() << "no item " << pack.toStdString();
-        return nullptr;
     }
     // Every text the key table names, as the controller holds it, equal to the built-in one.
     void expectBuiltInTexts(const std::string& why) const {
@@ -77,8 +72,8 @@ TEST_F(LanguagePacksTest, TheScanListsEveryLngEntryInTheFolderListingOrder) {
 }
 
 TEST_F(LanguagePacksTest, TheMenuOffersEachPackChecksTheChosenOneAndShowsItsPicture) {
-    writePack("English", "[Velmora]\r\nItemA13=Language (EN)\r\n");
-    writePack("Russian", "[Velmora]\r\nItemA13=Yazyk\r\n");
+    writePack("English", "[Velmora]\r\n" + packEntry(keys::kLanguage, "Language (EN)") + "\r\n");
+    writePack("Russian", "[Velmora]\r\n" + packEntry(keys::kLanguage, "Yazyk") + "\r\n");
     writeFile(folder("Language/English.bmp"), buildBmp({.width = 16, .rows = 16}));
     writeText("Language/Russian.bmp", "not a picture");  // the item keeps its caption
     writeSettings("Lang=&English\n");
@@ -88,36 +83,38 @@ TEST_F(LanguagePacksTest, TheMenuOffersEachPackChecksTheChosenOneAndShowsItsPict
     EXPECT_EQ(checked(), QStringList{"English"});
     EXPECT_FALSE(languageItem("English")->icon().isNull());
     EXPECT_TRUE(languageItem("Russian")->icon().isNull());
-    EXPECT_EQ(item("Language_Menu")->text(), QStringLiteral("Language (EN)"));
+    EXPECT_EQ(window->languageAction()->text(), QStringLiteral("Language (EN)"));
     EXPECT_EQ(desktop.dialogs, QStringList{"FirstOpenForm"}) << "the show step went on to its end";
 }
 
 TEST_F(LanguagePacksTest, AClickMovesTheCheckAppliesThePackAtOnceAndSurvivesARestart) {
-    writePack("English", "[Velmora]\r\nItemA13=Language (EN)\r\n");
-    writePack("Russian", "[Velmora]\r\nItemA13=Yazyk\r\nItemA6=Nevernyi parol\r\n");
+    writePack("English", "[Velmora]\r\n" + packEntry(keys::kLanguage, "Language (EN)") + "\r\n");
+    writePack("Russian", "[Velmora]\r\n" + packEntry(keys::kLanguage, "Yazyk") + "\r\n" +
+                             packEntry(keys::kPasswordIncorrect, "Nevernyi parol") + "\r\n");
     writeSettings("Lang=&English\n");
     startProgram();
 
     languageItem("Russian")->trigger();
     EXPECT_EQ(checked(), QStringList{"Russian"});
     EXPECT_EQ(controller->settings().lang, QStringLiteral("&Russian"));
-    EXPECT_EQ(item("Language_Menu")->text(), QStringLiteral("Yazyk"));
-    EXPECT_EQ(controller->texts().text("ItemA6"), QStringLiteral("Nevernyi parol")) << "the next message uses it";
+    EXPECT_EQ(window->languageAction()->text(), QStringLiteral("Yazyk"));
+    EXPECT_EQ(controller->texts().text(keys::kPasswordIncorrect), QStringLiteral("Nevernyi parol"))
+        << "the next message uses it";
 
     restartProgram();
     EXPECT_EQ(checked(), QStringList{"Russian"});
-    EXPECT_EQ(item("Language_Menu")->text(), QStringLiteral("Yazyk"));
+    EXPECT_EQ(window->languageAction()->text(), QStringLiteral("Yazyk"));
 }
 
 TEST_F(LanguagePacksTest, APackWithOneKeyChangesThatTextOnly) {
-    writePack("Solo", "[Velmora]\r\nItemA14=Open picture\r\n");
+    writePack("Solo", "[Velmora]\r\n" + packEntry(keys::kOpenPicture, "Open picture") + "\r\n");
     writeSettings("Lang=&Solo\n");
     startProgram();
-    EXPECT_EQ(item("OpenFile_Menu")->text(), QStringLiteral("Open picture"));
-    controller->setText("ItemA14", UiTexts::builtIn("ItemA14"));
+    EXPECT_EQ(window->openAction()->text(), QStringLiteral("Open picture"));
+    controller->setText(keys::kOpenPicture, UiTexts::builtIn(keys::kOpenPicture));
     expectBuiltInTexts("one key");
     EXPECT_EQ(window->hideDialog()->windowTitle(), QStringLiteral("Hide information"));
-    EXPECT_EQ(window->firstOpenDialog()->button("HelpButton")->text(), QString()) << "no ItemD7 in the pack";
+    EXPECT_EQ(window->firstOpenDialog()->button("HelpButton")->text(), QString()) << "no Help caption in the pack";
 }
 
 TEST_F(LanguagePacksTest, APackIsReadInTheCodePageItNamesElseInTheProgramsOwn) {
@@ -134,10 +131,11 @@ TEST_F(LanguagePacksTest, APackIsReadInTheCodePageItNamesElseInTheProgramsOwn) {
         {"CodePage=Klingon\r\n", QStringLiteral("ßçûê")},
     };
     for (const Case& c : cases) {
-        writePack("Pack", std::string("[Velmora]\r\n") + c.codePageLine + "ItemA13=\xDF\xE7\xFB\xEA\r\n");
+        const std::string languageLine = packEntry(keys::kLanguage, "\xDF\xE7\xFB\xEA") + "\r\n";
+        writePack("Pack", std::string("[Velmora]\r\n") + c.codePageLine + languageLine);
         const UiTexts texts = readLanguagePack(folder("Language/Pack.lng"));
-        EXPECT_EQ(texts.text("ItemA13"), c.languageMenu) << c.codePageLine;
-        EXPECT_EQ(texts.text("ItemA14"), UiTexts::builtIn("ItemA14")) << c.codePageLine;
+        EXPECT_EQ(texts.text(keys::kLanguage), c.languageMenu) << c.codePageLine;
+        EXPECT_EQ(texts.text(keys::kOpenPicture), UiTexts::builtIn(keys::kOpenPicture)) << c.codePageLine;
     }
 }
 
@@ -153,42 +151,42 @@ TEST_F(LanguagePacksTest, LangPicksThePackByAllButItsFirstCharacter) {
         {"English", "Language", {}},       // no marker: Language/nglish.lng is read
         {"#English", "Language (EN)", {}}, // any marker reads the pack; only "&" checks its item
     };
-    writePack("English", "[Velmora]\r\nItemA13=Language (EN)\r\n");
+    writePack("English", "[Velmora]\r\n" + packEntry(keys::kLanguage, "Language (EN)") + "\r\n");
     for (const Case& c : cases) {
         writeSettings(std::string("Lang=") + c.lang + "\n");
         controller = newController();
         startProgram();
-        EXPECT_EQ(item("Language_Menu")->text(), c.languageMenu) << c.lang;
+        EXPECT_EQ(window->languageAction()->text(), c.languageMenu) << c.lang;
         EXPECT_EQ(checked(), c.checked) << c.lang;
         window.reset();
     }
 }
 
 TEST_F(LanguagePacksTest, SectionAndKeysAreFoundWhateverTheirLetterCase) {
-    writePack("Upper", "[VELMORA]\nITEMA13=Sprache\n");
+    writePack("Upper", "[VELMORA]\n" + QString(keys::kLanguage).toUpper().toStdString() + "=Sprache\n");
     writeSettings("Lang=&Upper\n");
     startProgram();
-    EXPECT_EQ(item("Language_Menu")->text(), QStringLiteral("Sprache"));
+    EXPECT_EQ(window->languageAction()->text(), QStringLiteral("Sprache"));
 }
 
 TEST_F(LanguagePacksTest, ALongValueIsCutAfter2047Characters) {
-    writePack("Long", "[Velmora]\nItemA4=" + std::string(3000, 'x') + "\n");
+    writePack("Long", "[Velmora]\n" + packEntry(keys::kTextTooLarge, std::string(3000, 'x')) + "\n");
     writeSettings("Lang=&Long\n");
     startProgram();
-    EXPECT_EQ(controller->texts().text("ItemA4"), QString(2047, u'x'));
+    EXPECT_EQ(controller->texts().text(keys::kTextTooLarge), QString(2047, u'x'));
 }
 
 TEST_F(LanguagePacksTest, OnlyTheFirstTwentyPacksAreOfferedYetAnyChosenOneIsRead) {
     for (int i = 0; i < 25; ++i) {
         const std::string name = "Pack" + std::to_string(i);
-        writePack(QString::fromStdString(name), "[Velmora]\nItemA13=" + name + "\n");
+        writePack(QString::fromStdString(name), "[Velmora]\n" + packEntry(keys::kLanguage, name) + "\n");
     }
     const QStringList all = listingOrder();
     writeSettings("Lang=&" + all[22].toStdString() + "\n");
     startProgram();
     EXPECT_EQ(offered(), all.mid(0, 20));
     EXPECT_EQ(checked(), QStringList());
-    EXPECT_EQ(item("Language_Menu")->text(), all[22]);
+    EXPECT_EQ(window->languageAction()->text(), all[22]);
 }
 
 TEST_F(LanguagePacksTest, TheTipsHelpCaptionComesFromThePackOnly) {
@@ -197,7 +195,10 @@ TEST_F(LanguagePacksTest, TheTipsHelpCaptionComesFromThePackOnly) {
     EXPECT_EQ(window->hideDialog()->button("HelpButton")->text(), QStringLiteral("Help"));
     expectBuiltInTexts("no pack");
 
-    writePack("French", "[Velmora]\nItemD7=Aide\nItemA71=Clic droit\nItemA7=Glissez\nItemA72=Plus jamais\n");
+    writePack("French", "[Velmora]\n" + packEntry(keys::kHideHelp, "Aide") + "\n" +
+                            packEntry(keys::kMenuTip, "Clic droit") + "\n" +
+                            packEntry(keys::kDropTip, "Glissez") + "\n" +
+                            packEntry(keys::kNeverShowAgain, "Plus jamais") + "\n");
     writeSettings("Lang=&French\n");
     window.reset();
     controller = newController();
@@ -211,7 +212,7 @@ TEST_F(LanguagePacksTest, TheTipsHelpCaptionComesFromThePackOnly) {
 
 TEST_F(LanguagePacksTest, ASwitchWhileTheHideDialogIsOpenLeavesNoTextStale) {
     writePack("Marked", markedPack("*"));
-    writePack("Partial", "[Velmora]\nItemD1=Only this\n");
+    writePack("Partial", "[Velmora]\n" + packEntry(keys::kHidePasswordLabel, "Only this") + "\n");
     startProgram();
     openCarrier("p.bmp");
     const QStringList fixed = {"OK", "Velmora"};
@@ -223,7 +224,7 @@ TEST_F(LanguagePacksTest, ASwitchWhileTheHideDialogIsOpenLeavesNoTextStale) {
             if (!fixed.contains(shown.text)) {
                 EXPECT_TRUE(shown.text.endsWith('*')) << shown.where.toStdString();
             }
-        EXPECT_EQ(hide.windowTitle(), QStringLiteral("ItemA12*"));
+        EXPECT_EQ(hide.windowTitle(), keys::kHideInformation + QStringLiteral("*"));
 
         languageItem("Partial")->trigger();  // a pack that lacks keys: theirs go back to built-in
         for (const ShownText& shown : shownTexts(*window))
@@ -248,7 +249,7 @@ TEST_F(LanguagePacksTest, TheExtractDialogKeepsItsSecondPhaseThroughASwitch) {
         ASSERT_EQ(extract.button("OKButton")->text(), QStringLiteral("OK"));
         languageItem("Marked")->trigger();
         EXPECT_EQ(extract.button("OKButton")->text(), QStringLiteral("OK"));
-        EXPECT_EQ(extract.button("HelpButton")->text(), QStringLiteral("ItemB4*"));
+        EXPECT_EQ(extract.button("HelpButton")->text(), keys::kHelp + QStringLiteral("*"));
         extract.button("CancelButton")->click();
     });
     window->extractCommand();

@@ -5,6 +5,7 @@
 #include <functional>
 
 #include "ControllerFixture.h"
+#include "dialogs/LanguageKeys.h"
 #include "engine/CarrierLayout.h"
 #include "engine/EngineError.h"
 #include "engine/ExtractCore.h"
@@ -173,7 +174,7 @@ TEST_F(Hiding, EachOutputPolicySavesWhereItSays) {
 
 TEST_F(Hiding, NumberedNamesSkipTakenOnesAndMayHaveNoInfix) {
     controller->setOutputPolicy(OutputPolicy::NumberedName);
-    controller->setText(QStringLiteral("ItemA3"), QString());
+    controller->setText(keys::kNumberedNameInfix, QString());
     picture("cat1.bmp");
     openCarrier("cat.bmp");
     hide();

@@ -11,6 +11,7 @@
 #include "DialogFixture.h"
 #include "anim/GifAnimator.h"
 #include "dialogs/AboutDialog.h"
+#include "dialogs/LanguageKeys.h"
 #include "shell/MainSkin.h"
 #include "skin/ImageBtn.h"
 #include "skin/SkinForm.h"
@@ -38,7 +39,7 @@ protected:
         click(control);
         return shown;
     }
-    QString text(const char* key) const { return controller->texts().text(QLatin1String(key)); }
+    QString text(QLatin1String key) const { return controller->texts().text(key); }
 };
 
 TEST_F(MainSkinTest, EveryPartLiesAtItsPlace) {
@@ -101,20 +102,23 @@ TEST_F(MainSkinTest, TheWindowMovesByItsBareSkinOnly) {
 TEST_F(MainSkinTest, TheWindowTakesTheSkinsShapeAndTheMenuItsPictures) {
     EXPECT_EQ(window.mask(), skin().skin->outline());
     EXPECT_EQ(window.mask().boundingRect(), QRect(6, 4, 211, 286));
-    for (const char* item : {"OpenFile_Menu", "HideInfo_Menu", "ExtractInfo_Menu", "CloseFile_Menu", "Language_Menu",
-                             "Minimize_Menu", "Options_Menu", "Help_Menu", "About_Menu", "Exit_Menu"})
-        EXPECT_EQ(window.menuItem(QLatin1String(item))->icon().availableSizes(), QList<QSize>{QSize(16, 16)}) << item;
+    for (const QAction* item : {window.openAction(), window.hideAction(), window.extractAction(), window.closeAction(),
+                                window.languageAction(), window.minimizeAction(), window.optionsAction(),
+                                window.helpAction(), window.aboutAction(), window.exitAction()})
+        EXPECT_EQ(item->icon().availableSizes(), QList<QSize>{QSize(16, 16)}) << item->objectName().toStdString();
 }
 
 TEST_F(MainSkinTest, CaptionsAndHintsComeFromTheLanguageTexts) {
     EXPECT_EQ(skin().productLabel->caption(), QStringLiteral("Velmora"));
-    const std::vector<std::pair<SkinLabel*, const char*>> captions = {
-        {skin().hideCaption, "ItemA16"}, {skin().extractCaption, "ItemA17"}, {skin().exitCaption, "ItemA18"}};
-    for (const auto& [label, key] : captions) EXPECT_EQ(label->caption(), text(key)) << key;
-    const std::vector<std::pair<QWidget*, const char*>> hints = {
-        {skin().productLabel, "ItemA8"}, {skin().drumPanel, "ItemA7"},  {skin().minimizeBtn, "ItemA19"},
-        {skin().hideBtn, "ItemA12"},     {skin().extractBtn, "ItemA11"}, {skin().exitBtn, "ItemA10"}};
-    for (const auto& [control, key] : hints) EXPECT_EQ(control->toolTip(), text(key)) << key;
+    const std::vector<std::pair<SkinLabel*, QLatin1String>> captions = {{skin().hideCaption, keys::kHideCaption},
+                                                                        {skin().extractCaption, keys::kExtractCaption},
+                                                                        {skin().exitCaption, keys::kPowerCaption}};
+    for (const auto& [label, key] : captions) EXPECT_EQ(label->caption(), text(key)) << key.data();
+    const std::vector<std::pair<QWidget*, QLatin1String>> hints = {
+        {skin().productLabel, keys::kAbout},           {skin().drumPanel, keys::kDropTip},
+        {skin().minimizeBtn, keys::kMinimize},         {skin().hideBtn, keys::kHideInformation},
+        {skin().extractBtn, keys::kExtractInformation}, {skin().exitBtn, keys::kExit}};
+    for (const auto& [control, key] : hints) EXPECT_EQ(control->toolTip(), text(key)) << key.data();
 }
 
 TEST_F(MainSkinTest, HideAndExtractBeepWhenEmptyAndOpenTheirDialogsWhenLoaded) {
@@ -128,7 +132,7 @@ TEST_F(MainSkinTest, HideAndExtractBeepWhenEmptyAndOpenTheirDialogsWhenLoaded) {
 }
 
 TEST_F(MainSkinTest, TheProductNameRunsAboutAndExitClosesTheWindowWritingTheSettings) {
-    QSignalSpy about(window.menuItem(QStringLiteral("About_Menu")), &QAction::triggered);
+    QSignalSpy about(window.aboutAction(), &QAction::triggered);
     bool aboutShown = false;
     whileOpen([&] { click(skin().productLabel); },
               [&] {
@@ -165,7 +169,7 @@ TEST_F(MainSkinTest, WhileADialogWorksTheMachineTakesNoCommand) {
     desktop.openAnswers = {picture("p.bmp")};
     click(skin().drumPanel);
     EXPECT_EQ(desktop.openDialogs, 0);
-    QSignalSpy exits(window.menuItem(QStringLiteral("Exit_Menu")), &QAction::triggered);
+    QSignalSpy exits(window.exitAction(), &QAction::triggered);
     click(skin().exitBtn);
     EXPECT_EQ(exits.size(), 0);
     emit hide().working(false);

@@ -42,19 +42,17 @@ TEST_F(MainWindowTest, TheMenuOffersTheCommandsOfEachState) {
     EXPECT_EQ(visibleItems(), QStringList{"OpenFile_Menu"} + always);
     openCarrier("p.bmp");
     EXPECT_EQ(visibleItems(), (QStringList{"HideInfo_Menu", "ExtractInfo_Menu", "CloseFile_Menu"} + always));
-    window.menuItem("CloseFile_Menu")->trigger();
+    window.closeAction()->trigger();
     EXPECT_EQ(visibleItems(), QStringList{"OpenFile_Menu"} + always);
 
-    const std::vector<std::pair<const char*, QString>> items = {
-        {"OpenFile_Menu", "Open graphics\tCtrl+O"},   {"HideInfo_Menu", "Hide information\tCtrl+H"},
-        {"ExtractInfo_Menu", "Extract information\tCtrl+E"}, {"CloseFile_Menu", "Close graphics\tAlt+C"},
-        {"Options_Menu", "Options\tAlt+O"},          {"Help_Menu", "Help\tF1"},
-        {"Exit_Menu", "Exit\tAlt+X"},                {"About_Menu", "About\t"},
+    const std::vector<std::pair<const QAction*, QString>> items = {
+        {window.openAction(), "Open graphics\tCtrl+O"},   {window.hideAction(), "Hide information\tCtrl+H"},
+        {window.extractAction(), "Extract information\tCtrl+E"}, {window.closeAction(), "Close graphics\tAlt+C"},
+        {window.optionsAction(), "Options\tAlt+O"},        {window.helpAction(), "Help\tF1"},
+        {window.exitAction(), "Exit\tAlt+X"},              {window.aboutAction(), "About\t"},
     };
-    for (const auto& [name, shown] : items) {
-        QAction* item = window.menuItem(QLatin1String(name));
-        EXPECT_EQ(item->text() + '\t' + item->shortcut().toString(), shown) << name;
-    }
+    for (const auto& [item, shown] : items)
+        EXPECT_EQ(item->text() + '\t' + item->shortcut().toString(), shown) << item->objectName().toStdString();
 }
 
 TEST_F(MainWindowTest, ShortcutsRunTheVisibleCommandsOnly) {
@@ -113,6 +111,19 @@ TEST_F(MainWindowTest, OptionsShowTheCurrentPolicyAndOnlyOkChangesIt) {
     // Keyboard order: first, third, second choice.
     EXPECT_EQ(options.choice(OutputPolicy::OverSource)->nextInFocusChain(), options.choice(OutputPolicy::AskForName));
     EXPECT_EQ(options.choice(OutputPolicy::AskForName)->nextInFocusChain(), options.choice(OutputPolicy::NumberedName));
+}
+
+TEST_F(MainWindowTest, OptionsShowTheDefaultPolicyForAHandEditedOne) {
+    OptionsDialog& options = *window.optionsDialog();
+    controller->setOutputPolicy(static_cast<OutputPolicy>(7));
+    bool defaultShown = false;
+    QTimer::singleShot(0, [&] {
+        defaultShown = options.choice(Settings{}.outputPolicy)->isChecked();
+        options.cancelButton()->click();
+    });
+    window.optionsCommand();
+    EXPECT_TRUE(defaultShown);
+    EXPECT_EQ(controller->settings().outputPolicy, static_cast<OutputPolicy>(7)) << "Cancel keeps it";
 }
 
 }  // namespace

@@ -43,15 +43,13 @@ TEST_F(RussianPackTest, HasEveryKeyOfTheTable) {
 TEST_F(RussianPackTest, AfterTheSwitchNoTextStaysEnglish) {
     writeSettings("Lang=&English\n");
     startProgram();
-    EXPECT_EQ(item("Language_Menu")->text(), QStringLiteral("Language"));
+    EXPECT_EQ(window->languageAction()->text(), QStringLiteral("Language"));
 
-    QAction* russian = nullptr;
-    for (int i = 1; i <= 2; ++i)
-        if (item(QStringLiteral("Lang%1").arg(i))->text() == QStringLiteral("Russian")) russian = item(QStringLiteral("Lang%1").arg(i));
+    QAction* russian = languageItem(QStringLiteral("Russian"));
     ASSERT_NE(russian, nullptr);
     russian->trigger();
 
-    EXPECT_EQ(item("Language_Menu")->text(), QStringLiteral("Язык"));
+    EXPECT_EQ(window->languageAction()->text(), QStringLiteral("Язык"));
     EXPECT_EQ(window->hideDialog()->windowTitle(), QStringLiteral("Скрыть информацию"));
     for (const QString& key : UiTexts::keys())
         EXPECT_NE(controller->texts().text(key), UiTexts::builtIn(key)) << "stored " << key.toStdString();

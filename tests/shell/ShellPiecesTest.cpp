@@ -6,7 +6,6 @@
 #include "ControllerFixture.h"
 #include "dialogs/DialogPlacement.h"
 #include "settings/IniStore.h"
-#include "shell/VelmoraApplication.h"
 
 namespace velmora::test {
 namespace {
@@ -16,19 +15,19 @@ using Settings = ControllerFixture;
 TEST_F(Settings, AFirstRunStartsFromDefaultsAndWritesTheSevenLines) {
     controller->start();
     const velmora::Settings& s = controller->settings();
-    EXPECT_EQ(s.outputPolicy, OutputPolicy::NumberedName);
-    EXPECT_EQ(s.step, 20);
-    EXPECT_EQ(s.baseColor, 0);
-    EXPECT_FALSE(s.minimized);
-    EXPECT_TRUE(s.firstOpen);
-    EXPECT_EQ(s.lang, QStringLiteral("&Russian"));
+    const velmora::Settings defaults;
+    EXPECT_EQ(s.outputPolicy, defaults.outputPolicy);
+    EXPECT_EQ(s.step, defaults.step);
+    EXPECT_EQ(s.baseColor, defaults.baseColor);
+    EXPECT_EQ(s.minimized, defaults.minimized);
+    EXPECT_EQ(s.firstOpen, defaults.firstOpen);
+    EXPECT_EQ(s.lang, defaults.lang);
     EXPECT_EQ(drum.commands.join('|'), QStringLiteral("load 1.gif|Loop 1"));
 
     controller->setFirstOpen(false);  // the tips dialog closed with its box ticked
     controller->finish();
     const Bytes file = readFile(folder("velmora.ini").toStdString());
-    EXPECT_EQ(std::string(file.begin(), file.end()),
-              "[Main]\nk=2\nStep=20\nBaseColor=0\nMinimized=0\nLang=&Russian\nFirstOpen=0\n");
+    EXPECT_EQ(std::string(file.begin(), file.end()), firstRunSettingsFile("0"));
 }
 
 TEST_F(Settings, ValuesComeBackAsWrittenAndHandEditsAreRead) {
@@ -90,12 +89,12 @@ TEST(ErrorBox, EndsASentenceWithADot) {
 
 TEST(ErrorBox, AnErrorInAnEventHandlerIsShownAndTheProgramGoesOn) {
     RecordingDesktop desktop;
-    auto* app = static_cast<VelmoraApplication*>(QCoreApplication::instance());
-    app->setDesktop(&desktop);
-    QObject target;
-    QTimer::singleShot(0, &target, [] { throw std::runtime_error("Stream read error"); });
-    QCoreApplication::processEvents();
-    app->setDesktop(nullptr);
+    {
+        const RecordedErrorBox errorBox(desktop);
+        QObject target;
+        QTimer::singleShot(0, &target, [] { throw std::runtime_error("Stream read error"); });
+        QCoreApplication::processEvents();
+    }
     EXPECT_EQ(desktop.errors, QStringList{"Stream read error."});
 }
 

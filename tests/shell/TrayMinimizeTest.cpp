@@ -75,7 +75,7 @@ TEST_F(TrayMinimizeTest, ASingleClickOnTheTrayIconChangesNothing) {
 TEST_F(TrayMinimizeTest, TheMinimizeItemGoesIntoTheTrayAndBackFromEitherMenu) {
     auto window = startWindow(*controller);
     EXPECT_EQ(window->trayIcon()->systemIcon().contextMenu(), window->popupMenu());
-    QAction* item = window->menuItem("Minimize_Menu");
+    QAction* item = window->minimizeAction();
     item->trigger();
     EXPECT_TRUE(inTray(*window, *controller));
     item->trigger();
@@ -86,7 +86,7 @@ TEST_F(TrayMinimizeTest, ExitInTheTrayIsRememberedAndTheNextStartGoesBackThere) 
     {
         auto window = startWindow(*controller);
         window->minimizeButtonClicked();
-        window->menuItem("Exit_Menu")->trigger();
+        window->exitAction()->trigger();
         EXPECT_NE(settingsText().find("Minimized=1\n"), std::string::npos) << settingsText();
     }
     RecordingDrum secondDrum;
@@ -111,7 +111,7 @@ TEST_F(TrayMinimizeTest, ExitFromTheTrayEndsTheProgram) {
     auto window = startWindow(*controller);
     QTimer::singleShot(0, [&] {
         window->minimizeButtonClicked();
-        window->menuItem("Exit_Menu")->trigger();
+        window->exitAction()->trigger();
     });
     QTimer::singleShot(5000, [] { QCoreApplication::exit(1); });  // the loop went on
     EXPECT_EQ(QCoreApplication::exec(), 0);
@@ -164,8 +164,8 @@ TEST_F(TrayMinimizeTest, FilesNamedAtStartOpenOnTheScreenEvenAfterAnExitInTheTra
 
 TEST_F(TrayMinimizeTest, HideAndExtractButtonsBeepWithoutACarrier) {
     auto window = startWindow(*controller);
-    QSignalSpy hides(window->menuItem("HideInfo_Menu"), &QAction::triggered);
-    QSignalSpy extracts(window->menuItem("ExtractInfo_Menu"), &QAction::triggered);
+    QSignalSpy hides(window->hideAction(), &QAction::triggered);
+    QSignalSpy extracts(window->extractAction(), &QAction::triggered);
     window->hideButtonClicked();
     window->extractButtonClicked();
     EXPECT_EQ(desktop.beeps, 2);
@@ -176,7 +176,7 @@ TEST_F(TrayMinimizeTest, HideAndExtractButtonsBeepWithoutACarrier) {
 TEST_F(TrayMinimizeTest, TheHideButtonRunsTheHideItemWhenACarrierIsOpen) {
     auto window = startWindow(*controller);
     openCarrier("p.bmp");
-    QSignalSpy hides(window->menuItem("HideInfo_Menu"), &QAction::triggered);
+    QSignalSpy hides(window->hideAction(), &QAction::triggered);
     bool dialogShown = false;
     QTimer::singleShot(0, [&] {
         dialogShown = window->hideDialog()->isVisible();
@@ -190,8 +190,8 @@ TEST_F(TrayMinimizeTest, TheHideButtonRunsTheHideItemWhenACarrierIsOpen) {
 
 TEST_F(TrayMinimizeTest, TheProductLabelRunsAboutAndTheExitButtonExit) {
     auto window = startWindow(*controller);
-    QSignalSpy abouts(window->menuItem("About_Menu"), &QAction::triggered);
-    QSignalSpy exits(window->menuItem("Exit_Menu"), &QAction::triggered);
+    QSignalSpy abouts(window->aboutAction(), &QAction::triggered);
+    QSignalSpy exits(window->exitAction(), &QAction::triggered);
     bool aboutShown = false;
     whileOpen([&] { window->productLabelClicked(); },
               [&] {
