@@ -22,12 +22,17 @@ constexpr int kPastStartTimerMs = 20 * TrayMinimizer::kStartDelayMs;
 
 class TrayMinimizeTest : public ControllerFixture {
 protected:
-    // A window on the screen after its show step, with the settings file as given.
+    // A window after its show step, with the settings file as given. One that starts minimised
+    // leaves the screen a few milliseconds later, often before a busy machine has exposed it: it
+    // is not waited for, so what the test does next comes right after the show step, as in the
+    // program.
     std::unique_ptr<MainWindow> startWindow(MainController& with, const std::string& settings = "[Main]\nFirstOpen=0\n") {
         writeFile(folder("velmora.ini"), Bytes(settings.begin(), settings.end()));
         auto window = std::make_unique<MainWindow>(with, desktop);
         window->show();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+        if (settings.find("Minimized=1") == std::string::npos) {
+            EXPECT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+        }
         return window;
     }
     static bool inTray(const MainWindow& window, const MainController& with) {
@@ -93,7 +98,6 @@ TEST_F(TrayMinimizeTest, ExitInTheTrayIsRememberedAndTheNextStartGoesBackThere) 
     MainController next(desktop, secondDrum, folder(""), folder("velmora.ini"));
     MainWindow window(next, desktop);
     window.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     EXPECT_TRUE(window.isVisible());  // shown briefly, then into the tray
     QTest::qWait(kPastStartTimerMs);
     EXPECT_TRUE(inTray(window, next));
