@@ -10,11 +10,13 @@ if(NOT CCACHE_PROGRAM)
   return()
 endif()
 # pch_defines and time_macros let a precompiled header be cached and used; the file times of a
-# fresh clone are new, so the cache must look at header contents rather than their times.
+# fresh clone are new, so the cache must look at header contents rather than their times. The
+# inode cache keeps the hash of the large precompiled header instead of reading it for every file.
 set(velmora_ccache
   ${CMAKE_COMMAND} -E env
   CCACHE_BASEDIR=${PROJECT_SOURCE_DIR}
   CCACHE_NOHASHDIR=1
+  CCACHE_INODECACHE=1
   CCACHE_SLOPPINESS=pch_defines,time_macros,include_file_mtime,include_file_ctime
   ${CCACHE_PROGRAM})
 set(CMAKE_C_COMPILER_LAUNCHER ${velmora_ccache})
