@@ -1,5 +1,5 @@
 // The decode limits: what a run-length bitmap or a GIF may allocate is bounded by the size of
-// its data, to the byte, for every reader.
+// its data, to the byte, for every reader, by the limits handed to that very call.
 #include <gtest/gtest.h>
 
 #include <limits>
@@ -11,7 +11,6 @@
 #include "support/BmpBuilder.h"
 #include "support/Expect.h"
 #include "support/GifBuilder.h"
-#include "support/ScopedDecodeLimits.h"
 
 namespace velmora {
 namespace {
@@ -40,7 +39,7 @@ Bytes rleOfRows(std::int32_t rows) {
 
 TEST(DecodeLimits, RunLengthPicturesExpandToNoMoreThanTheBudget) {
     // 4096 + 2 x 2 bytes: 1025 pixels of 4 bytes, so 64 rows of 16 and not 65.
-    const test::ScopedDecodeLimits limits({.fixedBytes = 4096, .bytesPerFileByte = 2});
+    const DecodeLimits limits{.fixedBytes = 4096, .bytesPerFileByte = 2};
     const struct {
         std::int32_t rows;
         bool loads;
@@ -52,13 +51,13 @@ TEST(DecodeLimits, RunLengthPicturesExpandToNoMoreThanTheBudget) {
         for (const bool fromDisk : {true, false}) {
             CarrierPicture picture;
             const auto load = [&] {
-                if (fromDisk) picture.load(dir.path("rle.bmp"));
+                if (fromDisk) picture.load(dir.path("rle.bmp"), limits);
                 else picture.load(PictureKind::Bitmap, [&] {
                     const Bytes bytes = rleOfRows(c.rows);
                     ByteBuffer buffer(bytes.size());
                     std::copy(bytes.begin(), bytes.end(), buffer.data());
                     return buffer;
-                }());
+                }(), limits);
             };
             if (c.loads) {
                 load();
@@ -86,9 +85,9 @@ Bytes gifOfFrames(int frames, int width, int height) {
 // as surely as one huge frame.
 TEST(DecodeLimits, GifFramesTogetherStayWithinTheBudget) {
     constexpr std::uint64_t kFrameCost = sizeof(GifFrame) + 4 * 4;  // a 2 x 2 frame
-    const test::ScopedDecodeLimits limits({.fixedBytes = 64 * kFrameCost, .bytesPerFileByte = 0});
-    EXPECT_EQ(decodeGif(gifOfFrames(64, 2, 2)).frames.size(), 64u);
-    EXPECT_THROW_MESSAGE(decodeGif(gifOfFrames(65, 2, 2)), EngineError, messages::kStreamReadError);
+    const DecodeLimits limits{.fixedBytes = 64 * kFrameCost, .bytesPerFileByte = 0};
+    EXPECT_EQ(decodeGif(gifOfFrames(64, 2, 2), limits).frames.size(), 64u);
+    EXPECT_THROW_MESSAGE(decodeGif(gifOfFrames(65, 2, 2), limits), EngineError, messages::kStreamReadError);
 }
 
 // A frame whose descriptor says 0 x 0 covers the whole logical screen: with a screen of
