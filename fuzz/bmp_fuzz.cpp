@@ -6,28 +6,21 @@
 #include "engine/BmpWriter.h"
 #include "engine/CarrierLayout.h"
 #include "engine/CarrierPicture.h"
-#include "engine/DecodeLimits.h"
 #include "engine/EngineError.h"
 #include "engine/ExtractCore.h"
 #include "engine/HideCore.h"
+#include "fuzz_decode_limits.h"
 
 #include "FuzzTarget.h"
 
 using namespace velmora;
-
-// Lower limits than the program's keep every input cheap to try; -rss_limit_mb then catches
-// any decode that escapes them.
-extern "C" int LLVMFuzzerInitialize(int*, char***) {
-    velmora::setDecodeLimits({.fixedBytes = 4u << 20, .bytesPerFileByte = 32});
-    return 0;
-}
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     ByteBuffer file(size);
     if (size > 0) std::memcpy(file.data(), data, size);
     CarrierPicture picture;
     try {
-        picture.load(PictureKind::Bitmap, std::move(file));
+        picture.load(PictureKind::Bitmap, std::move(file), kFuzzDecodeLimits);
     } catch (const EngineError&) {
         return 0;
     }

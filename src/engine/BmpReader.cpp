@@ -149,8 +149,8 @@ PixelLayout readHeaders(std::span<const std::uint8_t> front, std::uint64_t fileS
 }
 
 // Run-length data becomes a 32-bit bitmap held in memory, keeping its colour table.
-void expandInto(BmpImage& image, std::span<const std::uint8_t> data, unsigned rleBits) {
-    ByteBuffer pixels = expandRle(data, rleBits, image.width, image.rowCount(), image.colorTable);
+void expandInto(BmpImage& image, std::span<const std::uint8_t> data, unsigned rleBits, DecodeLimits limits) {
+    ByteBuffer pixels = expandRle(data, rleBits, image.width, image.rowCount(), image.colorTable, limits);
     image.bitsPerPixel = 32;
     image.rows = PixelRows(std::move(pixels), 0, image.stride(), static_cast<std::size_t>(image.rowCount()));
 }
@@ -160,18 +160,18 @@ constexpr std::size_t kHeaderReadSize = 64 * 1024;
 
 }  // namespace
 
-BmpImage readBmp(ByteBuffer file) {
+BmpImage readBmp(ByteBuffer file, DecodeLimits limits) {
     BmpImage image;
     const PixelLayout layout = readHeaders(file.span(), file.size(), image);
     if (layout.rleBits != 0) {
-        expandInto(image, file.span().subspan(layout.start, layout.dataSize), layout.rleBits);
+        expandInto(image, file.span().subspan(layout.start, layout.dataSize), layout.rleBits, limits);
         return image;
     }
     image.rows = PixelRows(std::move(file), layout.start, image.stride(), static_cast<std::size_t>(image.rowCount()));
     return image;
 }
 
-BmpImage readBmpFile(const std::string& fileName) {
+BmpImage readBmpFile(const std::string& fileName, DecodeLimits limits) {
     auto file = std::make_unique<SourceFile>(fileName);
     ByteBuffer front(static_cast<std::size_t>(std::min<std::uint64_t>(file->size(), kHeaderReadSize)));
     file->readAt(0, front.span());
@@ -181,7 +181,7 @@ BmpImage readBmpFile(const std::string& fileName) {
     if (layout.rleBits != 0) {
         ByteBuffer data(static_cast<std::size_t>(layout.dataSize));
         file->readAt(layout.start, data.span());
-        expandInto(image, data.span(), layout.rleBits);
+        expandInto(image, data.span(), layout.rleBits, limits);
         return image;
     }
     image.rows = PixelRows(std::move(file), layout.start, image.stride(), static_cast<std::size_t>(image.rowCount()));

@@ -41,17 +41,17 @@ PictureSize readSizeOf(PictureKind kind, const ByteSource& file) {
 
 }  // namespace
 
-void CarrierPicture::load(const std::string& fileName) {
+void CarrierPicture::load(const std::string& fileName, DecodeLimits limits) {
     const PictureKind kind = kindForExtension(extensionOf(fileName));
     if (kind == PictureKind::Bitmap) {
-        hold(readBmpFile(fileName));
+        hold(readBmpFile(fileName, limits));
         return;
     }
     holdSize(kind, readSizeOf(kind, SourceFile(fileName)));
 }
 
-void CarrierPicture::load(PictureKind kind, ByteBuffer file) {
-    if (kind == PictureKind::Bitmap) hold(readBmp(std::move(file)));
+void CarrierPicture::load(PictureKind kind, ByteBuffer file, DecodeLimits limits) {
+    if (kind == PictureKind::Bitmap) hold(readBmp(std::move(file), limits));
     else if (kind != PictureKind::None) holdSize(kind, readSizeOf(kind, MemorySource(file.span())));
 }
 

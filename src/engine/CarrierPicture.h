@@ -6,6 +6,7 @@
 
 #include "engine/BmpImage.h"
 #include "engine/ColorValue.h"
+#include "engine/DecodeLimits.h"
 #include "engine/PictureSize.h"
 
 namespace velmora {
@@ -17,11 +18,11 @@ enum class PictureKind { None, Bitmap, Jpeg, Gif, Icon, Metafile };
 // file open to read rows as they are needed, until the next load or release().
 class CarrierPicture {
 public:
-    // Chooses the kind from the extension alone and reads the file. The held picture is
-    // replaced only when the whole load succeeds.
-    void load(const std::string& fileName);
+    // Chooses the kind from the extension alone and reads the file, decoding a bitmap within
+    // `limits`. The held picture is replaced only when the whole load succeeds.
+    void load(const std::string& fileName, DecodeLimits limits = {});
     // The same for a file already in memory, of a kind known beforehand.
-    void load(PictureKind kind, ByteBuffer file);
+    void load(PictureKind kind, ByteBuffer file, DecodeLimits limits = {});
     // Lets go of the picture and its file: the holder is empty, as before the first load.
     void release();
 

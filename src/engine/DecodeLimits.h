@@ -12,6 +12,8 @@ namespace velmora {
 //
 // With the defaults a file under 1 MiB decodes to at most 64 MiB, which keeps every command
 // under 100 MiB; a picture the bound refuses fails with its reader's message for a damaged file.
+// Every reader that allocates takes its limits as an argument, the defaults unless a caller
+// (a test, a fuzz target) asks for less.
 struct DecodeLimits {
     std::uint64_t fixedBytes = std::uint64_t{32} << 20;
     std::uint64_t bytesPerFileByte = 32;
@@ -19,9 +21,5 @@ struct DecodeLimits {
     // The bytes a decode of fileBytes bytes of data may allocate (saturating, never wrapping).
     std::uint64_t budgetFor(std::uint64_t fileBytes) const;
 };
-
-const DecodeLimits& decodeLimits();
-// Tests and fuzz targets lower the limits; set them before decoding, not during.
-void setDecodeLimits(const DecodeLimits& limits);
 
 }  // namespace velmora

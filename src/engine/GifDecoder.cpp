@@ -7,7 +7,6 @@
 
 #include <gif_lib.h>
 
-#include "engine/DecodeLimits.h"
 #include "engine/EngineError.h"
 #include "engine/GifStream.h"
 
@@ -68,8 +67,8 @@ PixelLookup pixelLookup(const ColorMapObject* table, std::optional<std::uint32_t
 
 class Decoder {
 public:
-    explicit Decoder(std::span<const std::uint8_t> file)
-        : stream_(file), gif_(stream_.gif()), byteBudget_(decodeLimits().budgetFor(file.size())) {
+    Decoder(std::span<const std::uint8_t> file, DecodeLimits limits)
+        : stream_(file), gif_(stream_.gif()), byteBudget_(limits.budgetFor(file.size())) {
         picture_.width = gif_.SWidth;
         picture_.height = gif_.SHeight;
         picture_.backgroundColor = entryOf(gif_.SColorMap, gif_.SBackGroundColor);
@@ -181,6 +180,8 @@ bool GifPicture::hasTransparency() const {
     return std::any_of(frames.begin(), frames.end(), [](const GifFrame& f) { return f.transparentColor.has_value(); });
 }
 
-GifPicture decodeGif(std::span<const std::uint8_t> file) { return Decoder(file).decode(); }
+GifPicture decodeGif(std::span<const std::uint8_t> file, DecodeLimits limits) {
+    return Decoder(file, limits).decode();
+}
 
 }  // namespace velmora

@@ -5,6 +5,8 @@
 #include <span>
 #include <vector>
 
+#include "engine/DecodeLimits.h"
+
 namespace velmora {
 
 // Colours are 0xRRGGBB. Pixels are 0xAARRGGBB, the layout of a 32-bit ARGB image row: alpha
@@ -45,8 +47,8 @@ struct GifPicture {
 // EngineError: "Unknown GIF version" for another signature, "Unrecognized extension block: xx"
 // for an extension label other than graphic control, comment, plain text and application, and
 // "Stream read error" for a file that ends early, damaged image data, or frames that take more
-// memory than the decode limits allow for a file of this size (DecodeLimits.h). The loop count of an application extension is
-// not kept: repetition is the player's choice.
-GifPicture decodeGif(std::span<const std::uint8_t> file);
+// memory than `limits` allow for a file of this size. The loop count of an application
+// extension is not kept: repetition is the player's choice.
+GifPicture decodeGif(std::span<const std::uint8_t> file, DecodeLimits limits = {});
 
 }  // namespace velmora

@@ -4,7 +4,6 @@
 #include <cstring>
 
 #include "engine/ByteReader.h"
-#include "engine/DecodeLimits.h"
 #include "engine/EngineError.h"
 
 namespace velmora {
@@ -50,10 +49,10 @@ private:
 }  // namespace
 
 ByteBuffer expandRle(std::span<const std::uint8_t> data, unsigned bitsPerRun, std::int32_t width,
-                     std::int32_t rows, std::span<const std::uint32_t> colorTable) {
+                     std::int32_t rows, std::span<const std::uint32_t> colorTable, DecodeLimits limits) {
     const std::uint64_t pixels = static_cast<std::uint64_t>(width) * static_cast<std::uint64_t>(rows);
     // Checked before anything is allocated: a few bytes of runs cannot claim gigabytes.
-    if (pixels > decodeLimits().budgetFor(data.size()) / kBytesPerPixel) throw EngineError(messages::kBitmapInvalid);
+    if (pixels > limits.budgetFor(data.size()) / kBytesPerPixel) throw EngineError(messages::kBitmapInvalid);
 
     ByteBuffer out(static_cast<std::size_t>(pixels * kBytesPerPixel));
     std::memset(out.data(), 0, out.size());

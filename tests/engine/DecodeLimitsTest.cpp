@@ -1,5 +1,5 @@
 // The decode limits: what a run-length bitmap or a GIF may allocate is bounded by the size of
-// its data, to the byte, for every reader.
+// its data, to the byte, for every reader, by the limits handed to that very call.
 #include <gtest/gtest.h>
 
 #include <limits>
@@ -11,7 +11,6 @@
 #include "support/BmpBuilder.h"
 #include "support/Expect.h"
 #include "support/GifBuilder.h"
-#include "support/ScopedDecodeLimits.h"
 
 namespace velmora {
 namespace {
@@ -38,33 +37,45 @@ Bytes rleOfRows(std::int32_t rows) {
     return test::buildBmp(recipe);
 }
 
+// The pictures the small limits refuse but the defaults allow show that the limits given to a
+// load are the ones its run-length decode is held to, from disk and from memory alike.
 TEST(DecodeLimits, RunLengthPicturesExpandToNoMoreThanTheBudget) {
     // 4096 + 2 x 2 bytes: 1025 pixels of 4 bytes, so 64 rows of 16 and not 65.
-    const test::ScopedDecodeLimits limits({.fixedBytes = 4096, .bytesPerFileByte = 2});
+    const DecodeLimits small{.fixedBytes = 4096, .bytesPerFileByte = 2};
     const struct {
         std::int32_t rows;
-        bool loads;
-    } cases[] = {{64, true}, {65, false}, {-64, true}, {-65, false}, {0x7FFFFFFF, false}};
+        bool loadsWithSmallLimits;
+        bool loadsWithDefaults;
+    } cases[] = {{64, true, true}, {65, false, true}, {-64, true, true}, {-65, false, true}, {0x7FFFFFFF, false, false}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.rows);
         test::TempDir dir;
         test::writeFile(dir.path("rle.bmp"), rleOfRows(c.rows));
-        for (const bool fromDisk : {true, false}) {
-            CarrierPicture picture;
-            const auto load = [&] {
-                if (fromDisk) picture.load(dir.path("rle.bmp"));
-                else picture.load(PictureKind::Bitmap, [&] {
-                    const Bytes bytes = rleOfRows(c.rows);
-                    ByteBuffer buffer(bytes.size());
-                    std::copy(bytes.begin(), bytes.end(), buffer.data());
-                    return buffer;
-                }());
-            };
-            if (c.loads) {
-                load();
-                EXPECT_EQ(picture.height(), c.rows < 0 ? -c.rows : c.rows);
-            } else {
-                EXPECT_THROW_MESSAGE(load(), EngineError, messages::kBitmapInvalid);
+        const struct {
+            const char* name;
+            DecodeLimits limits;
+            bool loads;
+        } tries[] = {{"small limits", small, c.loadsWithSmallLimits}, {"default limits", {}, c.loadsWithDefaults}};
+        for (const auto& attempt : tries) {
+            SCOPED_TRACE(attempt.name);
+            for (const bool fromDisk : {true, false}) {
+                SCOPED_TRACE(fromDisk ? "from disk" : "from memory");
+                CarrierPicture picture;
+                const auto load = [&] {
+                    if (fromDisk) picture.load(dir.path("rle.bmp"), attempt.limits);
+                    else picture.load(PictureKind::Bitmap, [&] {
+                        const Bytes bytes = rleOfRows(c.rows);
+                        ByteBuffer buffer(bytes.size());
+                        std::copy(bytes.begin(), bytes.end(), buffer.data());
+                        return buffer;
+                    }(), attempt.limits);
+                };
+                if (attempt.loads) {
+                    load();
+                    EXPECT_EQ(picture.height(), c.rows < 0 ? -c.rows : c.rows);
+                } else {
+                    EXPECT_THROW_MESSAGE(load(), EngineError, messages::kBitmapInvalid);
+                }
             }
         }
     }
@@ -83,12 +94,14 @@ Bytes gifOfFrames(int frames, int width, int height) {
 }
 
 // Every frame is charged its record and 4 bytes a pixel, so a flood of tiny frames is bounded
-// as surely as one huge frame.
+// as surely as one huge frame. The defaults take the 65 frames: it is the limits passed that
+// refuse them.
 TEST(DecodeLimits, GifFramesTogetherStayWithinTheBudget) {
     constexpr std::uint64_t kFrameCost = sizeof(GifFrame) + 4 * 4;  // a 2 x 2 frame
-    const test::ScopedDecodeLimits limits({.fixedBytes = 64 * kFrameCost, .bytesPerFileByte = 0});
-    EXPECT_EQ(decodeGif(gifOfFrames(64, 2, 2)).frames.size(), 64u);
-    EXPECT_THROW_MESSAGE(decodeGif(gifOfFrames(65, 2, 2)), EngineError, messages::kStreamReadError);
+    const DecodeLimits limits{.fixedBytes = 64 * kFrameCost, .bytesPerFileByte = 0};
+    EXPECT_EQ(decodeGif(gifOfFrames(64, 2, 2), limits).frames.size(), 64u);
+    EXPECT_THROW_MESSAGE(decodeGif(gifOfFrames(65, 2, 2), limits), EngineError, messages::kStreamReadError);
+    EXPECT_EQ(decodeGif(gifOfFrames(65, 2, 2)).frames.size(), 65u);
 }
 
 // A frame whose descriptor says 0 x 0 covers the whole logical screen: with a screen of
