@@ -83,17 +83,19 @@ void ExtractDialog::okClicked() {
         runHiddenThenClose(operation_.finish);
         return;
     }
-    runHidden([this] {
+    const bool extracted = runHidden([this] {
         if (const auto lines = operation_.extract(toCodePage(passwordBox_->text())))
             for (const std::string& line : *lines) textBox_->appendPlainText(fromCodePage(line));
     });
+    if (!extracted) return;
     show();
     okButton_->setText(kSecondPhase);
     textBox_->setFocus();
 }
 
 void ExtractDialog::saveTextClicked() {
-    if (const auto name = desktop_.chooseTextFileToSave()) writeTextFile(*name, textLines(*textBox_));
+    if (const auto name = desktop_.chooseTextFileToSave())
+        reportingErrors([&] { writeTextFile(*name, textLines(*textBox_)); });
 }
 
 void ExtractDialog::copyClicked() {

@@ -113,7 +113,8 @@ void HideDialog::okClicked() {
 }
 
 void HideDialog::openTextClicked() {
-    if (const auto name = desktop_.chooseTextFileToOpen()) textBox_->setPlainText(storableText(readTextFile(*name)));
+    if (const auto name = desktop_.chooseTextFileToOpen())
+        reportingErrors([&] { textBox_->setPlainText(storableText(readTextFile(*name))); });
 }
 
 void HideDialog::pasteClicked() {

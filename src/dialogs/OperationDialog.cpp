@@ -3,6 +3,8 @@
 #include <QEventLoop>
 #include <QPushButton>
 
+#include <exception>
+
 #include "dialogs/DialogLook.h"
 #include "dialogs/DialogPlacement.h"
 #include "dialogs/FlatButton.h"
@@ -86,20 +88,31 @@ void OperationDialog::runModal(const QWidget& mainWindow) {
     disconnect(connection);
 }
 
-void OperationDialog::runHidden(const std::function<void()>& operation) {
-    hide();
+bool OperationDialog::reportingErrors(const std::function<void()>& action) {
     try {
-        const WorkingScope busy(*this);
-        operation();
-    } catch (...) {
-        done(QDialog::Rejected);
-        throw;
+        action();
+        return true;
+    } catch (const std::exception& e) {
+        desktop_.showError(QString::fromStdString(e.what()));
+        return false;
     }
 }
 
+bool OperationDialog::runHidden(const std::function<void()>& operation) {
+    hide();
+    return reportingErrors([&] {
+        try {
+            const WorkingScope busy(*this);
+            operation();
+        } catch (...) {
+            done(QDialog::Rejected);
+            throw;
+        }
+    });
+}
+
 void OperationDialog::runHiddenThenClose(const std::function<void()>& operation) {
-    runHidden(operation);
-    done(QDialog::Accepted);
+    if (runHidden(operation)) done(QDialog::Accepted);
 }
 
 }  // namespace velmora

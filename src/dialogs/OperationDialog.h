@@ -47,10 +47,15 @@ protected:
     std::function<void()> beeper() {
         return [this] { desktop_.beep(); };
     }
+    // Runs an action of a button; an error goes to the error box here, at the button, because
+    // an exception must not unwind through Qt's event dispatch (what it skips leaks). Whether
+    // the action succeeded.
+    bool reportingErrors(const std::function<void()>& action);
     // Runs an operation with the dialog hidden, so the drum shows through. An error ends the
-    // dialog on its way to the error box, so it never stays hidden and modal.
-    void runHidden(const std::function<void()>& operation);
-    // The same, and the dialog ends with the operation.
+    // dialog before the error box shows, so it never stays hidden and modal. Whether the
+    // operation succeeded.
+    bool runHidden(const std::function<void()>& operation);
+    // The same, and the dialog ends with a successful operation.
     void runHiddenThenClose(const std::function<void()>& operation);
 
     DialogDesktop& desktop_;

@@ -223,11 +223,15 @@ TEST_F(HideDialogTest, TheStepBoxTakesNumbersOnlyAndKeepsToItsRange) {
 TEST_F(HideDialogTest, TextComesFromFilesAndTheClipboard) {
     writeFile(dir.path("utf8.txt"), {'C', 'a', 'f', 0xC3, 0xA9, '\r', '\n', 'x'});
     writeFile(dir.path("latin.txt"), {'C', 'a', 'f', 0xE9});
-    desktop.textOpenAnswers = {file("utf8.txt"), file("latin.txt")};
+    desktop.textOpenAnswers = {file("utf8.txt"), file("latin.txt"), file("missing.txt")};
     desktop.clipboard = QStringLiteral("[pasted]");
     press(dialog.button("OpentextButton"));
     EXPECT_EQ(dialog.textBox()->toPlainText(), QStringLiteral("Caf\u00E9\nx"));
     press(dialog.button("OpentextButton"));
+    EXPECT_EQ(dialog.textBox()->toPlainText(), QStringLiteral("Caf\u00E9"));
+    press(dialog.button("OpentextButton"));  // a file that cannot be read leaves the text as it was
+    ASSERT_EQ(desktop.errors.size(), 1);
+    EXPECT_TRUE(desktop.errors[0].startsWith("Cannot open file " + file("missing.txt"))) << desktop.errors[0].toStdString();
     EXPECT_EQ(dialog.textBox()->toPlainText(), QStringLiteral("Caf\u00E9"));
     QTextCursor cursor = dialog.textBox()->textCursor();
     cursor.setPosition(1);

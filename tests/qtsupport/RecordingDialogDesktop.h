@@ -17,6 +17,7 @@ template <class Interface = DialogDesktop>
 class RecordingDialogDesktop : public Interface {
 public:
     QStringList messages;
+    QStringList errors;  // as the error box shows them
     QStringList helpTopics;
     int beeps = 0;
     // Answers of the text-file dialogs in turn; a null QString cancels.
@@ -30,6 +31,7 @@ public:
         messages << text;
         if (onMessage) onMessage();
     }
+    void showError(const QString& text) override { errors << errorBoxText(text); }
     void beep() override { ++beeps; }
     void openHelp(const QString& topic) override { helpTopics << topic; }
     std::optional<QString> chooseTextFileToOpen() override { return next(textOpenAnswers); }

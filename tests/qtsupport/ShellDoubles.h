@@ -18,7 +18,6 @@ namespace velmora::test {
 // the dialogs' recorder and the shell's own part.
 class RecordingDesktop : public RecordingDialogDesktop<Desktop> {
 public:
-    QStringList errors;
     // Answers of the picture dialogs in turn; a null QString cancels.
     std::deque<QString> openAnswers;
     std::deque<QString> saveAnswers;
@@ -29,7 +28,6 @@ public:
     std::function<int(QDialog&)> onDialog;
     bool systemTray = true;  // whether the desktop offers a tray
 
-    void showError(const QString& text) override { errors << errorBoxText(text); }
     std::optional<QString> chooseOpenPicture() override {
         ++openDialogs;
         return next(openAnswers);

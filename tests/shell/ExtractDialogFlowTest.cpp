@@ -73,5 +73,22 @@ TEST_F(ExtractFlowTest, AWrongPasswordIsReportedAndCancelKeepsTheCarrier) {
     EXPECT_EQ(desktop.messages.size(), 1);
 }
 
+TEST_F(ExtractFlowTest, AFailedExtractGivesTheWindowItsCommandsBack) {
+    controller->setOutputPolicy(OutputPolicy::OverSource);
+    openCarrier("p.bmp");
+    controller->hideInfo("pw", {"x"});
+    QFile::remove(folder("3.gif"));  // the drum's working animation is gone: the extract fails on it
+    expectEachWayOutWorksAfter([&] {
+        controller->openPicture(folder("p.bmp"));
+        desktop.errors.clear();
+        whileOpen([this] { window.extractCommand(); },
+                  [&] {
+                      type(extract().passwordBox(), "pw");
+                      press(extract().button("OKButton"));
+                  });
+        EXPECT_EQ(desktop.errors, QStringList{"Cannot open file " + folder("3.gif") + "."});
+    });
+}
+
 }  // namespace
 }  // namespace velmora::test

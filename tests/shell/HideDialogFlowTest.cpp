@@ -72,5 +72,18 @@ TEST_F(HideFlowTest, StoresStepAndColourBeforeHidingAndPlacesItselfOverTheWindow
     EXPECT_FALSE(hide().isVisible());
 }
 
+TEST_F(HideFlowTest, AFailedSaveGivesTheWindowItsCommandsBack) {
+    controller->setOutputPolicy(OutputPolicy::AskForName);
+    const QString unreachable = folder("missing/p.bmp");
+    expectEachWayOutWorksAfter([&] {
+        openCarrier("p.bmp", {.width = 200, .rows = 100});
+        desktop.errors.clear();
+        desktop.saveAnswers = {unreachable};
+        fillAndPress("pw", "pw", "text");
+        const QString cannotCreate = QString::fromStdString(messages::cannotCreateFile(unreachable.toStdString()));
+        EXPECT_EQ(desktop.errors, QStringList{errorBoxText(cannotCreate)});
+    });
+}
+
 }  // namespace
 }  // namespace velmora::test

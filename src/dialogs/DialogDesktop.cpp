@@ -1,4 +1,4 @@
-#include "shell/Desktop.h"
+#include "dialogs/DialogDesktop.h"
 
 namespace velmora {
 
