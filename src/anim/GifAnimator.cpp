@@ -21,7 +21,7 @@ constexpr QSize kDefaultSize(105, 105);
 GifAnimator::GifAnimator(QWidget* parent) : QWidget(parent) { resize(kDefaultSize); }
 
 void GifAnimator::load(const QString& fileName) {
-    loadFromData(readWholeFile(QFile::encodeName(fileName).toStdString()).span());
+    loadFromData(readWholeFile(QFile::encodeName(fileName).toStdString(), kLongestGifFile).span());
 }
 
 void GifAnimator::loadFromData(std::span<const std::uint8_t> gifFile) {

@@ -26,8 +26,11 @@ public:
 
     // Replaces the picture with a GIF file and restarts at its first frame; a running animation
     // goes on with the new picture. Raises EngineError (the file layer's or the decoder's
-    // message) and keeps the old picture when the file cannot be loaded.
+    // message) and keeps the old picture when the file cannot be loaded: missing, not a
+    // regular file, longer than kLongestGifFile, or decoding past the decode limits.
     void load(const QString& fileName);
+    // Far above any animation of the drum (tens of KiB).
+    static constexpr std::uint64_t kLongestGifFile = std::uint64_t{4} << 20;
     // The same for a GIF file held in memory, such as a picture built into the program.
     void loadFromData(std::span<const std::uint8_t> gifFile);
 

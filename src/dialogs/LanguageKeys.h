@@ -66,4 +66,7 @@ inline constexpr QLatin1String kOverSourceChoice{"ItemE2"};
 inline constexpr QLatin1String kNumberedNameChoice{"ItemE3"};
 inline constexpr QLatin1String kAskForNameChoice{"ItemE4"};
 
+// The picture's file changed while it was open: neither a wrong password nor a damaged file.
+inline constexpr QLatin1String kFileChanged{"ItemA61"};
+
 }  // namespace velmora::keys

@@ -9,7 +9,7 @@
 namespace velmora {
 
 QString readTextFile(const QString& fileName) {
-    const ByteBuffer bytes = readWholeFile(QFile::encodeName(fileName).toStdString());
+    const ByteBuffer bytes = readWholeFile(QFile::encodeName(fileName).toStdString(), kLongestTextFile);
     const QByteArrayView view(bytes.data(), static_cast<qsizetype>(bytes.size()));
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     QString text = utf8(view);

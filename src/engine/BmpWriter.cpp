@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "engine/EngineError.h"
 #include "engine/FileIo.h"
 
 namespace velmora {
@@ -23,6 +24,7 @@ private:
     std::vector<std::uint8_t> bytes_;
 };
 
+constexpr std::uint64_t kLargestBmpFile = 0xFFFFFFFFu;
 constexpr std::uint32_t kRgb = 0;
 constexpr std::uint32_t kBitFields = 3;
 
@@ -35,6 +37,9 @@ void writeBmp(const BmpImage& image, const std::string& fileName) {
     const std::size_t pixelOffset =
         14 + headerSize + (bitFields ? 12 : 0) + image.colorTable.size() * entrySize;
     const std::size_t pixelBytes = image.pixelBytes();
+    // The header keeps the file's size in 32 bits: a larger file would carry a wrapped size
+    // that readers take at its word.
+    if (std::uint64_t{pixelOffset} + pixelBytes > kLargestBmpFile) throw EngineError(messages::tooLargeForBmp(fileName));
 
     HeaderBytes out;
     out.u8('B');

@@ -33,10 +33,25 @@ constexpr std::array<LanguageCodePage, 28> kLanguages = {{
     {"th", "windows-874"},
 }};
 
+// A code page by its plain name only. iconv reads suffixes such as "//IGNORE" and
+// "//TRANSLIT" (in any letter case) as orders to drop or transliterate what the page cannot
+// hold, which would weaken a password silently; an empty name would mean the locale's own set.
+bool isPlainName(std::string_view name) {
+    constexpr std::size_t kLongestName = 64;
+    return !name.empty() && name.size() <= kLongestName && std::all_of(name.begin(), name.end(), [](char c) {
+        return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '-' || c == '_' ||
+               c == '.' || c == ':';
+    });
+}
+
+iconv_t openConverter(std::string_view to, std::string_view from) {
+    if (!isPlainName(to) || !isPlainName(from)) return reinterpret_cast<iconv_t>(-1);
+    return ::iconv_open(std::string(to).c_str(), std::string(from).c_str());
+}
+
 class Converter {
 public:
-    Converter(std::string_view to, std::string_view from)
-        : cd_(::iconv_open(std::string(to).c_str(), std::string(from).c_str())) {
+    Converter(std::string_view to, std::string_view from) : cd_(openConverter(to, from)) {
         if (cd_ == reinterpret_cast<iconv_t>(-1)) throw std::invalid_argument("unknown code page");
     }
     Converter(const Converter&) = delete;
@@ -157,8 +172,7 @@ std::size_t firstUnstorable(std::string_view utf8, std::string_view codePage) {
 }
 
 bool isEightBitCodePage(std::string_view name) {
-    if (name.empty()) return false;  // iconv would take it as the locale's own character set
-    const iconv_t cd = ::iconv_open("UTF-8", std::string(name).c_str());
+    const iconv_t cd = openConverter("UTF-8", name);
     if (cd == reinterpret_cast<iconv_t>(-1)) return false;
     // A byte that starts a longer sequence is "incomplete" on its own; in an 8-bit page every
     // byte is a character or undefined.

@@ -26,7 +26,9 @@ std::string encodeToCodePage(std::string_view utf8, std::string_view codePage);
 // that is not valid UTF-8 counts as one), or npos when the page holds every character.
 std::size_t firstUnstorable(std::string_view utf8, std::string_view codePage);
 
-// Whether the system knows the name as an 8-bit code page: every character one byte.
+// Whether the system knows the name as an 8-bit code page: every character one byte. Only a
+// plain name counts; iconv's suffixes ("//IGNORE", "//TRANSLIT") would let a conversion drop or
+// change characters, and the conversions above refuse such a name (std::invalid_argument).
 bool isEightBitCodePage(std::string_view name);
 
 // Code-page bytes to UTF-8; a byte the code page leaves undefined maps to the code point of

@@ -30,6 +30,9 @@ inline constexpr const char* kStreamReadError = "Stream read error";
 inline constexpr const char* kNotABitmap = "Can only modify an image if it contains a bitmap";
 inline std::string unknownExtension(const std::string& ext) { return "Unknown picture file extension (." + ext + ")"; }
 inline std::string cannotCreateFile(const std::string& name) { return "Cannot create file " + name; }
+inline std::string tooLargeForBmp(const std::string& name) {
+    return cannotCreateFile(name) + " (a BMP file holds at most 4 GiB)";
+}
 inline std::string cannotOpenFile(const std::string& name) { return "Cannot open file " + name; }
 inline std::string jpegError(int code) { return "JPEG error #" + std::to_string(code); }
 inline constexpr const char* kUnknownGifVersion = "Unknown GIF version";
@@ -37,8 +40,17 @@ inline constexpr const char* kIconInvalid = "Icon image is not valid";
 inline constexpr const char* kMetafileInvalid = "Metafile is not valid";
 // Reasons that are not the system's own words.
 inline constexpr const char* kNotARegularFile = "Not a regular file";
-inline constexpr const char* kFileChanged = "The file was changed while it was open";
 inline constexpr const char* kOwnerNotKept = "The file belongs to another user, who would lose it";
+// A message of its own: a picture changed under the program is neither damaged nor locked.
+inline constexpr const char* kFileChanged = "The file was changed while it was open";
 }  // namespace messages
+
+// The content of a file the program holds open changed (a change of its permissions, links or
+// access time is none): what was read from it may mix two versions, so nothing built from it
+// may be used.
+class FileChangedError : public EngineError {
+public:
+    FileChangedError() : EngineError(messages::kFileChanged) {}
+};
 
 }  // namespace velmora

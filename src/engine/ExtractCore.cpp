@@ -28,6 +28,8 @@ ExtractResult extractMessage(const CarrierPicture& picture, std::string_view typ
     ColorValue stepValue = 0;
     try {
         stepValue = picture.readPixel(0, 0);
+    } catch (const FileChangedError&) {
+        throw;  // the picture may well hold a message; the user must hear what went wrong
     } catch (const EngineError&) {
         result.status = ExtractStatus::PixelUnreadable;
         return result;

@@ -31,7 +31,8 @@ struct ExtractResult {
 };
 
 // Reads the message of the picture when the stored password equals typedPassword byte for
-// byte. Never changes the picture and never reads past the last slot.
+// byte. Never changes the picture and never reads past the last slot. A picture file whose
+// content changed since it was loaded raises FileChangedError.
 ExtractResult extractMessage(const CarrierPicture& picture, std::string_view typedPassword);
 
 }  // namespace velmora

@@ -9,6 +9,7 @@
 #include <optional>
 #include <vector>
 
+#include "engine/ContentHash.h"
 #include "engine/EngineError.h"
 
 namespace velmora {
@@ -56,6 +57,10 @@ int openRegularFile(const std::string& fileName, struct stat& st) {
     }
     return fd;
 }
+
+// A source file is fingerprinted in pieces of this size, which a save copies through a buffer
+// of the same size.
+constexpr std::size_t kFingerprintBytes = std::size_t{1} << 20;
 
 bool sameTime(const timespec& a, const timespec& b) { return a.tv_sec == b.tv_sec && a.tv_nsec == b.tv_nsec; }
 
@@ -116,17 +121,15 @@ bool folderFlushUnsupported(int error) { return error == EINVAL || error == EOPN
 
 }  // namespace
 
-FileIdentity FileIdentity::of(const struct stat& st) {
-    return {st.st_dev, st.st_ino, st.st_size, st.st_mtim, st.st_ctim};
-}
+FileIdentity FileIdentity::of(const struct stat& st) { return {st.st_dev, st.st_ino, st.st_size, st.st_mtim}; }
 
 bool operator==(const FileIdentity& a, const FileIdentity& b) {
-    return a.device == b.device && a.inode == b.inode && a.size == b.size && sameTime(a.modified, b.modified) &&
-           sameTime(a.changed, b.changed);
+    return a.device == b.device && a.inode == b.inode && a.size == b.size && sameTime(a.modified, b.modified);
 }
 
-ByteBuffer readWholeFile(const std::string& fileName) {
+ByteBuffer readWholeFile(const std::string& fileName, std::uint64_t maxBytes) {
     const SourceFile file(fileName);
+    if (file.size() > maxBytes) throw EngineError(messages::cannotOpenFile(fileName), systemReason(EFBIG));
     ByteBuffer buffer(static_cast<std::size_t>(file.size()));
     file.readAt(0, buffer.span());
     return buffer;
@@ -136,18 +139,21 @@ SourceFile::SourceFile(const std::string& fileName) {
     struct stat st {};
     fd_ = openRegularFile(fileName, st);
     identity_ = FileIdentity::of(st);
+    changed_ = st.st_ctim;
 }
 
 SourceFile::~SourceFile() { ::close(fd_); }
 
 void SourceFile::checkUnchanged() const {
     struct stat st {};
-    if (::fstat(fd_, &st) != 0 || !(FileIdentity::of(st) == identity_))
-        throw EngineError(messages::kStreamReadError, messages::kFileChanged);
+    if (::fstat(fd_, &st) != 0 || !(FileIdentity::of(st) == identity_)) throw FileChangedError();
+    if (!sameTime(st.st_ctim, changed_)) {
+        verifyRangesRead();
+        changed_ = st.st_ctim;
+    }
 }
 
-// Checked after reading, so that a change made while the bytes were read is caught too.
-void SourceFile::readAt(std::uint64_t offset, std::span<std::uint8_t> into) const {
+std::size_t SourceFile::readUpTo(std::uint64_t offset, std::span<std::uint8_t> into) const {
     std::size_t done = 0;
     while (done < into.size()) {
         const ssize_t got = ::pread(fd_, into.data() + done, into.size() - done, static_cast<off_t>(offset + done));
@@ -156,8 +162,31 @@ void SourceFile::readAt(std::uint64_t offset, std::span<std::uint8_t> into) cons
         if (got == 0) break;
         done += static_cast<std::size_t>(got);
     }
+    return done;
+}
+
+// Checked after reading, so that a change made while the bytes were read is caught too.
+void SourceFile::readAt(std::uint64_t offset, std::span<std::uint8_t> into) const {
+    const std::size_t done = readUpTo(offset, into);
     checkUnchanged();
     if (done < into.size()) throw EngineError(messages::kStreamReadError);
+    for (std::size_t at = 0; at < into.size(); at += kFingerprintBytes) {
+        const auto piece = into.subspan(at, std::min(kFingerprintBytes, into.size() - at));
+        readRanges_.push_back({offset + at, piece.size(), contentHash(piece)});
+    }
+}
+
+void SourceFile::verifyRangesRead() const {
+    std::vector<std::uint8_t> buffer;
+    for (const ReadRange& range : readRanges_) {
+        buffer.resize(range.length);
+        if (readUpTo(range.offset, buffer) != range.length || contentHash(buffer) != range.hash) throw FileChangedError();
+    }
+}
+
+void SourceFile::verifyContent() const {
+    verifyRangesRead();
+    checkUnchanged();
 }
 
 void OutputFile::write(std::span<const std::uint8_t> bytes) {
@@ -170,28 +199,26 @@ void OutputFile::write(std::span<const std::uint8_t> bytes) {
     }
 }
 
+// Through a buffer, not inside the kernel: every byte copied is fingerprinted on the way.
 void OutputFile::copyFrom(const SourceFile& source, std::uint64_t offset, std::uint64_t length) {
     if (offset > source.size() || length > source.size() - offset) throw EngineError(messages::kStreamReadError);
-    auto in = static_cast<off_t>(offset);
-    while (length > 0) {
-        const ssize_t copied = ::copy_file_range(source.descriptor(), &in, fd_, nullptr, length, 0);
-        if (copied < 0 && errno == EINTR) continue;
-        if (copied < 0 && (errno == EXDEV || errno == EINVAL || errno == ENOSYS || errno == EOPNOTSUPP)) break;
-        if (copied < 0) failWrite(errno);
-        if (copied == 0) throw EngineError(messages::kStreamReadError);
-        length -= static_cast<std::uint64_t>(copied);
-    }
-    // The file systems cannot copy between themselves: through a buffer instead.
-    std::vector<std::uint8_t> buffer(static_cast<std::size_t>(std::min<std::uint64_t>(length, 1u << 20)));
+    buildsOn(source);
+    std::vector<std::uint8_t> buffer(static_cast<std::size_t>(std::min<std::uint64_t>(length, kFingerprintBytes)));
     while (length > 0) {
         const auto part = std::span(buffer).first(static_cast<std::size_t>(std::min<std::uint64_t>(length, buffer.size())));
-        source.readAt(static_cast<std::uint64_t>(in), part);
+        source.readAt(offset, part);
         write(part);
-        in += static_cast<off_t>(part.size());
+        offset += part.size();
         length -= part.size();
     }
-    // A write to the source while the kernel copied it would leave a mix of old and new bytes.
-    source.checkUnchanged();
+}
+
+void OutputFile::buildsOn(const SourceFile& source) {
+    if (std::find(sources_.begin(), sources_.end(), &source) == sources_.end()) sources_.push_back(&source);
+}
+
+void OutputFile::verifySources() const {
+    for (const SourceFile* source : sources_) source->verifyContent();
 }
 
 void writeFileAtomically(const std::string& fileName, const std::function<void(OutputFile&)>& writeContents,
@@ -212,6 +239,8 @@ void writeFileAtomically(const std::string& fileName, const std::function<void(O
         writeContents(file);
         // The data is on the disk before the name points to it, and the name after that.
         if (::fdatasync(temporary.descriptor()) != 0) failWrite(errno);
+        // Last, so that a source rewritten at any moment of the save is caught.
+        file.verifySources();
         temporary.placeAs(name);
         if (::fsync(folder.get()) != 0 && !folderFlushUnsupported(errno)) failWrite(errno);
     } catch (const WriteFailed& failure) {

@@ -72,6 +72,10 @@ public:
         picture_.width = gif_.SWidth;
         picture_.height = gif_.SHeight;
         picture_.backgroundColor = entryOf(gif_.SColorMap, gif_.SBackGroundColor);
+        // A player composes the frames on a bitmap of the whole screen: a few bytes may declare
+        // a screen of 65535 x 65535, so the screen is charged like a frame.
+        charge(std::uint64_t{static_cast<unsigned>(picture_.width)} * static_cast<unsigned>(picture_.height) *
+               sizeof(std::uint32_t));
     }
 
     GifPicture decode() {
@@ -117,9 +121,7 @@ private:
         // Every frame, its pixels and its own record, is charged before it is allocated, so
         // neither huge frames nor a flood of tiny ones outgrow the decode limits.
         const auto pixelCount = static_cast<std::size_t>(frame.width) * static_cast<std::size_t>(frame.height);
-        const std::uint64_t frameBytes = sizeof(GifFrame) + std::uint64_t{pixelCount} * sizeof(std::uint32_t);
-        if (frameBytes > byteBudget_) throw EngineError(messages::kStreamReadError);
-        byteBudget_ -= frameBytes;
+        charge(sizeof(GifFrame) + std::uint64_t{pixelCount} * sizeof(std::uint32_t));
 
         // A frame of zero size holds no pixels of its own: its screen-sized rectangle shows
         // colour index 0, the value a fresh bitmap starts with.
@@ -131,6 +133,11 @@ private:
             readPixels(frame, lookup, descriptor.Interlace);
         }
         picture_.frames.push_back(std::move(frame));
+    }
+
+    void charge(std::uint64_t bytes) {
+        if (bytes > byteBudget_) throw EngineError(messages::kStreamReadError);
+        byteBudget_ -= bytes;
     }
 
     // The graphic control extensions since the previous frame, in file order.

@@ -46,8 +46,8 @@ struct GifPicture {
 // Decodes a whole GIF file (GIF87a or GIF89a, signature letters in any case). Throws
 // EngineError: "Unknown GIF version" for another signature, "Unrecognized extension block: xx"
 // for an extension label other than graphic control, comment, plain text and application, and
-// "Stream read error" for a file that ends early, damaged image data, or frames that take more
-// memory than `limits` allow for a file of this size. The loop count of an application
+// "Stream read error" for a file that ends early, damaged image data, or a logical screen and
+// frames that together take more memory than `limits` allow for a file of this size. The loop count of an application
 // extension is not kept: repetition is the player's choice.
 GifPicture decodeGif(std::span<const std::uint8_t> file, DecodeLimits limits = {});
 

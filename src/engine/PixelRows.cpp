@@ -46,6 +46,7 @@ std::uint8_t* PixelRows::mutableRow(std::size_t i) {
 }
 
 void PixelRows::writeTo(OutputFile& out) const {
+    if (file_) out.buildsOn(*file_);  // rows read earlier and rows copied now: one version
     for (std::size_t c = 0; c < chunks_.size();) {
         if (chunks_[c].loaded()) {
             out.write(std::span(chunks_[c].bytes.data() + chunks_[c].offset, rowsIn(c) * stride_));

@@ -23,7 +23,7 @@ public:
     std::size_t stride() const { return stride_; }
     std::size_t count() const { return count_; }
 
-    // Row i in file order; may read it from the file ("Stream read error" when it changed).
+    // Row i in file order; may read it from the file (FileChangedError when it changed).
     const std::uint8_t* row(std::size_t i) const;
     std::uint8_t* mutableRow(std::size_t i);
 

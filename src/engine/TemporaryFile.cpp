@@ -25,9 +25,6 @@ constexpr std::string_view kSuffix = ".tmp";
 constexpr std::size_t kRandomLetters = 6;
 constexpr std::string_view kLetters = "abcdefghijklmnopqrstuvwxyz0123456789";
 constexpr int kNameAttempts = 100;
-// A named temporary file that nobody holds locked and that has not been written for this long
-// was left by a program that was killed.
-constexpr std::time_t kStaleSeconds = 10;
 
 // Keeps SIGINT, SIGTERM and SIGHUP waiting while a file gets a name and is listed for the
 // handlers, so that no interrupt falls between the two.
@@ -60,9 +57,40 @@ std::string randomName() {
 }
 
 // An unnamed file is named through its /proc entry, which works for every user.
-bool unnamedFilesCanBeNamed() {
+bool procEntriesAvailable() {
     static const bool available = ::access("/proc/self/fd", X_OK) == 0;
     return available;
+}
+
+// Without /proc, an unnamed file may still be named straight from its descriptor: recent
+// kernels let the program that opened it, older ones only a program with CAP_DAC_READ_SEARCH.
+// Tried once, on an empty unnamed file of its own
+// (an unnamed file that had a name once can never get one again); the answer holds for the
+// process.
+bool canNameDirectly(int folder) {
+    enum : int { kUnknown, kYes, kNo };
+    static std::atomic<int> known{kUnknown};
+    if (known != kUnknown) return known == kYes;
+    const int probe = ::openat(folder, ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600);
+    if (probe < 0) return false;
+    const BlockedInterrupts blocked;
+    const std::string name = randomName();
+    const bool named = ::linkat(probe, "", folder, name.c_str(), AT_EMPTY_PATH) == 0;
+    const int error = errno;
+    if (named) ::unlinkat(folder, name.c_str(), 0);
+    ::close(probe);
+    if (named || error == ENOENT || error == EPERM) known = named ? kYes : kNo;  // a taken name tells nothing
+    return named;
+}
+
+bool sameFile(const struct stat& a, const struct stat& b) { return a.st_dev == b.st_dev && a.st_ino == b.st_ino; }
+
+// Whether name in the folder is still the file open as fd: a sweeping save may have found it
+// unlocked in the instant between its creation and its lock, and removed it.
+bool stillNamed(int folder, const std::string& name, int fd) {
+    struct stat byName {}, byDescriptor {};
+    return ::fstatat(folder, name.c_str(), &byName, AT_SYMLINK_NOFOLLOW) == 0 && ::fstat(fd, &byDescriptor) == 0 &&
+           sameFile(byName, byDescriptor);
 }
 
 // O_TMPFILE is missing from the file system (or from an old kernel, which sees a folder).
@@ -78,14 +106,12 @@ void removeStaleTemporaryFiles(int folder) {
         ::close(listing);
         return;
     }
-    const std::time_t now = std::time(nullptr);
     while (const dirent* entry = ::readdir(dir)) {
         if (!isTemporaryFileName(entry->d_name)) continue;
         const int fd = ::openat(folder, entry->d_name, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
         if (fd < 0) continue;
         struct stat st {};
-        if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && now - st.st_mtime > kStaleSeconds &&
-            ::flock(fd, LOCK_EX | LOCK_NB) == 0) {
+        if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && ::flock(fd, LOCK_EX | LOCK_NB) == 0) {
             ::unlinkat(folder, entry->d_name, 0);
         }
         ::close(fd);
@@ -100,22 +126,32 @@ bool isTemporaryFileName(const std::string& name) {
            name.ends_with(kSuffix);
 }
 
+// Every save sweeps its folder first, whatever kind of file it makes: a named file that a
+// killed save left behind goes at the next save into the folder.
 TemporaryFile::TemporaryFile(int folder, unsigned mode, TemporaryKind kind) : folder_(folder) {
-    if (kind == TemporaryKind::UnnamedWherePossible && unnamedFilesCanBeNamed()) {
+    removeStaleTemporaryFiles(folder);
+    if (kind == TemporaryKind::UnnamedWherePossible) {
         fd_ = ::openat(folder, ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, static_cast<mode_t>(mode));
         if (fd_ >= 0) {
             ::flock(fd_, LOCK_EX);  // held through the moment it has a temporary name
-            return;
+            if (procEntriesAvailable() || canNameDirectly(folder)) return;
+            ::close(fd_);
+            fd_ = -1;
+        } else if (!unnamedFilesUnsupported(errno)) {
+            throw SystemCallFailed{errno};
         }
-        if (!unnamedFilesUnsupported(errno)) throw SystemCallFailed{errno};
     }
-    removeStaleTemporaryFiles(folder);
     const BlockedInterrupts blocked;
     for (int attempt = 0; attempt < kNameAttempts; ++attempt) {
         std::string name = randomName();
         fd_ = ::openat(folder, name.c_str(), O_CREAT | O_EXCL | O_WRONLY | O_NOFOLLOW | O_CLOEXEC, static_cast<mode_t>(mode));
         if (fd_ >= 0) {
             ::flock(fd_, LOCK_EX);  // tells a sweeping save that this file is alive
+            if (!stillNamed(folder, name, fd_)) {
+                ::close(fd_);
+                fd_ = -1;
+                continue;
+            }
             name_ = std::move(name);
             interruptSlot_ = listForInterrupt(folder_, name_.c_str());
             return;
@@ -134,6 +170,7 @@ TemporaryFile::~TemporaryFile() {
 }
 
 int TemporaryFile::linkUnnamed(const std::string& name) const {
+    if (!procEntriesAvailable()) return ::linkat(fd_, "", folder_, name.c_str(), AT_EMPTY_PATH) == 0 ? 0 : errno;
     const std::string self = "/proc/self/fd/" + std::to_string(fd_);
     return ::linkat(AT_FDCWD, self.c_str(), folder_, name.c_str(), AT_SYMLINK_FOLLOW) == 0 ? 0 : errno;
 }

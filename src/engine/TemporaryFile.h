@@ -5,8 +5,10 @@
 namespace velmora {
 
 // How a save's temporary file is made. Unnamed files (O_TMPFILE) cannot be left behind by
-// anything, not even SIGKILL; file systems without them (FAT, some network file systems) get
-// a short recognisable name instead, which tests can also ask for.
+// anything, not even SIGKILL, and get a name only for the instant before the rename; file
+// systems without them (FAT, some network file systems), and a system without /proc whose
+// kernel does not let the program name a file from its descriptor, get a short recognisable
+// name for the whole save instead, which tests can also ask for.
 enum class TemporaryKind { UnnamedWherePossible, Named };
 
 // Raised by TemporaryFile with the errno value of the call that failed.
@@ -17,9 +19,9 @@ struct SystemCallFailed {
 // A new file in a folder that becomes a given name only at the end. A named temporary file is
 // called ".velmora-XXXXXX.tmp" whatever the target's name, so a target with the longest name
 // the system allows still saves. While it has a name it is locked and listed for removal on
-// SIGINT, SIGTERM and SIGHUP (see InterruptCleanup.h); named files that a killed program left
-// behind are removed by the next save into the same folder. Destroying a file that was never
-// placed removes it.
+// SIGINT, SIGTERM and SIGHUP (see InterruptCleanup.h); a named file that nobody holds locked
+// was left by a killed program, and the next save into the same folder removes it. Destroying
+// a file that was never placed removes it.
 class TemporaryFile {
 public:
     // mode: the permissions a new file gets before the umask. Raises SystemCallFailed.

@@ -10,9 +10,12 @@ namespace velmora {
 
 namespace {
 
+// Far above any settings file or language pack: a larger file reads as empty, like a missing one.
+constexpr std::uint64_t kLongestIniFile = std::uint64_t{1} << 20;
+
 std::string readTextOrNothing(const std::string& fileName) {
     try {
-        const ByteBuffer bytes = readWholeFile(fileName);
+        const ByteBuffer bytes = readWholeFile(fileName, kLongestIniFile);
         return {reinterpret_cast<const char*>(bytes.data()), bytes.size()};
     } catch (const EngineError&) {
         return {};  // read as empty: every key gives its default

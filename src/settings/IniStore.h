@@ -18,7 +18,8 @@ public:
 // An INI file opened by its full path: read once when opened, and written through on every
 // write, so whatever was written before a failure is already in the file. The file is
 // replaced in one rename and keeps its permissions, so a failed write leaves it as it was.
-// A missing or unreadable file reads as empty; the first write creates it.
+// A missing or unreadable file, one that is not a regular file, and one past 1 MiB read as
+// empty; the first write creates (or replaces) it.
 class IniStore {
 public:
     explicit IniStore(std::string fileName);

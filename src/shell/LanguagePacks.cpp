@@ -1,13 +1,19 @@
 #include "shell/LanguagePacks.h"
 
 #include <QAction>
+#include <QBuffer>
 #include <QDir>
-#include <QFileInfo>
+#include <QFile>
 #include <QIcon>
+#include <QImageReader>
 #include <QMenu>
 #include <QPixmap>
 
 #include <algorithm>
+#include <cstdint>
+
+#include "engine/EngineError.h"
+#include "engine/FileIo.h"
 
 #include "shell/LanguagePackFile.h"
 #include "shell/MainController.h"
@@ -17,6 +23,26 @@ namespace velmora {
 namespace {
 const QString kMarker = QStringLiteral("&");
 const QString kPackExtension = QStringLiteral(".lng");
+
+// A pack's menu picture (16 x 16) comes through the file layer, a regular file of at most
+// 1 MiB, never a FIFO that would block the start; and it is decoded only when its header
+// gives a picture of menu size, so no file makes the decoder allocate much.
+QImage readMenuPicture(const QString& fileName) {
+    constexpr std::uint64_t kLongestPicture = std::uint64_t{1} << 20;
+    constexpr int kLargestSide = 256;
+    QByteArray bytes;
+    try {
+        const ByteBuffer file = readWholeFile(QFile::encodeName(fileName).toStdString(), kLongestPicture);
+        bytes = QByteArray(reinterpret_cast<const char*>(file.data()), static_cast<qsizetype>(file.size()));
+    } catch (const EngineError&) {
+        return {};
+    }
+    QBuffer buffer(&bytes);
+    QImageReader reader(&buffer, "bmp");
+    const QSize size = reader.size();
+    if (!size.isValid() || size.width() > kLargestSide || size.height() > kLargestSide) return {};
+    return reader.read();
+}
 }  // namespace
 
 LanguagePacks::LanguagePacks(MainController& controller, QMenu& submenu)
@@ -60,8 +86,8 @@ void LanguagePacks::buildLanguageMenu() {
         action->setChecked(kMarker + name == controller_.settings().lang);
         action->setVisible(true);
         // A picture that cannot be read leaves the item with its caption only.
-        const QString picture = languageFolder() + name + QStringLiteral(".bmp");
-        if (QFileInfo::exists(picture)) action->setIcon(QIcon(QPixmap(picture)));
+        const QImage picture = readMenuPicture(languageFolder() + name + QStringLiteral(".bmp"));
+        if (!picture.isNull()) action->setIcon(QIcon(QPixmap::fromImage(picture)));
     }
 }
 

@@ -4,6 +4,7 @@
 #include <QFileInfo>
 
 #include "dialogs/LanguageKeys.h"
+#include "engine/EngineError.h"
 #include "engine/ExtractCore.h"
 #include "engine/HideCore.h"
 #include "engine/OperationMessages.h"
@@ -157,6 +158,9 @@ void MainController::hideInfo(const std::string& password, const std::vector<std
         }
         waitMs(2000);
         saveResult();
+    } catch (const FileChangedError&) {
+        reportFileChanged();
+        return;
     } catch (...) {
         // The error goes on to the error box; the user goes on from the empty state.
         closePicture();
@@ -199,8 +203,20 @@ void MainController::finishExtract() {
     closePicture();
 }
 
+// The carrier in memory no longer matches its file: it is closed, and nothing is saved.
+void MainController::reportFileChanged() {
+    desktop_.showMessage(texts_.text(keys::kFileChanged));
+    closePicture();
+}
+
 std::optional<std::vector<std::string>> MainController::extractInfo(const std::string& password) {
-    const ExtractResult result = extractMessage(picture_, password);
+    ExtractResult result;
+    try {
+        result = extractMessage(picture_, password);
+    } catch (const FileChangedError&) {
+        reportFileChanged();
+        return std::nullopt;
+    }
     if (result.step) settings_.step = *result.step;
     if (result.baseColor) settings_.baseColor = *result.baseColor;
     if (!result.succeeded()) {

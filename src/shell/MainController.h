@@ -96,6 +96,7 @@ private:
     void loadDrumOrGoOn(const QString& gif);
     void saveResult();
     void playDone();
+    void reportFileChanged();
 
     Desktop& desktop_;
     DrumAnimator& drum_;

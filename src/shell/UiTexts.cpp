@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "dialogs/LanguageKeys.h"
+#include "engine/EngineError.h"
 #include "engine/OperationMessages.h"
 
 namespace velmora {
@@ -16,7 +17,7 @@ struct KeyText {
 };
 
 // The built-in English texts, spelling included.
-constexpr std::array<KeyText, 43> kBuiltIn = {{
+constexpr std::array<KeyText, 44> kBuiltIn = {{
     {keys::kExtractFirstPhaseButton, "Go!"},
     {keys::kCannotOpenFile, "Can't open file"},
     {keys::kNumberedNameInfix, "_New_"},
@@ -60,6 +61,7 @@ constexpr std::array<KeyText, 43> kBuiltIn = {{
     {keys::kOverSourceChoice, "Don't save"},
     {keys::kNumberedNameChoice, "Save automatically"},
     {keys::kAskForNameChoice, "Show dialogue window while saving"},
+    {keys::kFileChanged, messages::kFileChanged},
 }};
 
 }  // namespace

@@ -1,3 +1,4 @@
+#include <QFile>
 #include <QFileInfo>
 
 #include "shell/MainController.h"
@@ -12,7 +13,11 @@
 using namespace velmora;
 
 int main(int argc, char** argv) {
-    VelmoraApplication app(argc, argv);
+    // Qt takes options of its own from the command line, and some read files without a limit
+    // (-stylesheet /dev/zero never ends). The program's arguments are pictures to open and
+    // nothing else, so Qt sees the program's name alone.
+    int qtArgc = 1;
+    VelmoraApplication app(qtArgc, argv);
     QtDesktop desktop;
     app.setDesktop(&desktop);
 
@@ -27,7 +32,7 @@ int main(int argc, char** argv) {
     window.show();
     // The pictures a file manager asks the program to open ("velmora FILE…").
     QStringList files;
-    for (const QString& name : app.arguments().mid(1)) files << QFileInfo(name).absoluteFilePath();
+    for (int i = 1; i < argc; ++i) files << QFileInfo(QFile::decodeName(argv[i])).absoluteFilePath();
     if (!files.isEmpty()) window.openStartFiles(files);
     return app.exec();
 }

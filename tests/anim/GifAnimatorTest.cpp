@@ -8,6 +8,9 @@
 
 #include <QPainter>
 
+#include <sys/stat.h>
+
+#include <filesystem>
 #include <map>
 #include <ostream>
 #include <optional>
@@ -190,6 +193,28 @@ INSTANTIATE_TEST_SUITE_P(
                     PlayCase{"three_frames_once_ignore_frame_3", 3, false, 3, {1, 2, 0}, 0, 1},
                     PlayCase{"three_frames_looping", 3, true, 3, {1, 2, 0, 1, 2, 0, 1}, 1, 0}),
     [](const testing::TestParamInfo<PlayCase>& cell) { return cell.param.name; });
+
+// A drum animation is a file beside the program: one that is not a regular file, is larger
+// than any animation, or would take more memory than the decode limits allow is refused like a
+// bad one, and the drum keeps what it showed.
+TEST_F(GifAnimatorTest, AHostileAnimationIsRefusedAndTheDrumStaysAsItWas) {
+    load(solidFrames(3));
+    const auto bigScreen = [](int side) {
+        GifRecipe recipe = solidFrames(1);
+        recipe.width = recipe.height = side;
+        return test::buildGif(recipe);
+    };
+    const std::string fifo = dir_.path("fifo.gif"), huge = dir_.path("huge.gif"), large = dir_.path("large.gif");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    test::writeFile(huge, bigScreen(20000));
+    test::writeFile(large, test::buildGif(solidFrames(1)));
+    std::filesystem::resize_file(large, GifAnimator::kLongestGifFile + 1);
+    for (const std::string& path : {fifo, huge, large}) {
+        SCOPED_TRACE(path);
+        EXPECT_THROW(animator_->load(QString::fromStdString(path)), EngineError);
+        EXPECT_EQ(animator_->frameCount(), 3);
+    }
+}
 
 TEST_F(GifAnimatorTest, StoppingByACallerCallsTheStopHandlerOnce) {
     load(solidFrames(3));

@@ -92,12 +92,33 @@ TEST_F(Cli, TextThePageCannotStoreIsRefusedUnlessRaw) {
     }
 }
 
+// "//IGNORE" crashed both commands on a Cyrillic password; "//TRANSLIT" stored "жук" as
+// "zhuk", which then opened the message.
+TEST_F(Cli, ACodePageWithIconvSuffixesIsABadUsageForACyrillicPassword) {
+    writeText(dir.path("pw"), "жук\n");
+    for (const char* page : {"windows-1252//IGNORE", "windows-1252//TRANSLIT", "CP1252//translit", "ISO-8859-1//TRANSLIT",
+                             "ASCII//TRANSLIT"}) {
+        SCOPED_TRACE(page);
+        EXPECT_EQ(hide("жук\n", {"--code-page", page}, kWestern).exitCode, 2);
+        EXPECT_FALSE(std::filesystem::exists(dir.path("out.bmp")));
+    }
+    ASSERT_EQ(hide("text\n", {"--code-page", "windows-1251"}, kWestern).exitCode, 0);
+    for (const char* page : {"windows-1251//IGNORE", "windows-1252//TRANSLIT"}) {
+        const CliRun r = extract({"--code-page", page}, kWestern);
+        EXPECT_EQ(r.exitCode, 2) << page << ": " << r.err;
+    }
+    writeText(dir.path("pw"), "zhuk\n");
+    EXPECT_EQ(extract({"--code-page", "windows-1251"}, kWestern).exitCode, 1) << "only the password itself opens it";
+}
+
 TEST_F(Cli, CodePageOptionTakesOnlyAnEightBitPageAndHelpNamesTheDefault) {
     for (const char* page : {"windows-1250", "windows-1251", "windows-1253", "windows-874", "ISO-8859-5", "KOI8-R"}) {
         const CliRun r = hide("x\n", {"--code-page", page});
         EXPECT_EQ(r.exitCode, 0) << page << ": " << r.err;
     }
-    for (const char* page : {"no-such-page", "UTF-8", "UTF-16", "SHIFT_JIS", ""}) {
+    for (const char* page : {"no-such-page", "UTF-8", "UTF-16", "SHIFT_JIS", "", "windows-1252//IGNORE",
+                             "windows-1252//TRANSLIT", "cp1252//Translit", "ISO-8859-1//TRANSLIT", "ASCII//TRANSLIT",
+                             "windows-1251//IGNORE"}) {
         const CliRun r = hide("x\n", {"--code-page", page});
         EXPECT_EQ(r.exitCode, 2) << page;
         EXPECT_EQ(r.err, std::string("velmora-cli: --code-page takes an 8-bit code page this system knows, such as "

@@ -10,6 +10,7 @@
 
 #include <chrono>
 #include <filesystem>
+#include <random>
 #include <set>
 #include <string>
 #include <thread>
@@ -17,6 +18,7 @@
 #include "cli/CliFixture.h"
 #include "engine/EngineError.h"
 #include "engine/OperationMessages.h"
+#include "engine/TemporaryFile.h"
 #include "support/Unprivileged.h"
 #include "support/BuildPaths.h"
 
@@ -78,6 +80,33 @@ TEST_F(Cli, OutputsTheUserMayNotReplaceAreRefusedAndLeftAsTheyWere) {
     for (const std::string& name : test::namesIn(dir.path(""))) EXPECT_FALSE(name.starts_with(".velmora-")) << name;
 }
 
+// The header keeps the file size in 32 bits: a larger picture was saved with its size wrapped.
+// The source here is sparse, so the refusal must come before the save writes anything.
+TEST_F(Cli, APictureWhoseFileWouldPassFourGiBIsRefusedBeforeAnythingIsWritten) {
+    constexpr std::uint32_t kWidth = 40000, kRows = 36000, kStride = kWidth * 3;
+    constexpr std::uint64_t kFileSize = 54 + std::uint64_t{kStride} * kRows;
+    static_assert(kFileSize > 0xFFFFFFFFu);
+    test::Bytes header;
+    const auto le = [&](std::uint32_t v, int bytes) {
+        for (int i = 0; i < bytes; ++i) header.push_back(static_cast<std::uint8_t>(v >> (8 * i)));
+    };
+    header = {'B', 'M'};
+    le(0, 4), le(0, 4), le(54, 4);                         // file size (unused), reserved, pixel offset
+    le(40, 4), le(kWidth, 4), le(kRows, 4), le(1, 2), le(24, 2);
+    le(0, 4), le(0, 4), le(2835, 4), le(2835, 4), le(0, 4), le(0, 4);
+    test::writeFile(dir.path("huge.bmp"), header);
+    fs::resize_file(dir.path("huge.bmp"), kFileSize);
+    test::writeFile(dir.path("out.bmp"), kOld);
+
+    const CliRun r = run({"hide", dir.path("huge.bmp"), "-o", dir.path("out.bmp"), "--step", "500", "--password-file",
+                          dir.path("pw")},
+                         "a message\n", "timeout 60");
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_EQ(r.err, "velmora-cli: " + messages::tooLargeForBmp(dir.path("out.bmp")) + "\n");
+    EXPECT_EQ(test::readFile(dir.path("out.bmp")), kOld);
+    EXPECT_EQ(test::namesIn(dir.path("")), (std::set<std::string>{"huge.bmp", "out.bmp", "pic.bmp", "pw", "stdin", "stdout", "stderr"}));
+}
+
 TEST_F(Cli, AFileNameOfTwoHundredFiftyBytesSaves) {
     const std::string output = dir.path(std::string(246, 'n').append(".bmp"));
     const CliRun r = hide("hello\n", {"-o", output});
@@ -96,6 +125,48 @@ TEST_F(Cli, ASaveFlushesTheDataBeforeTheRenameAndTheFolderAfter) {
     ASSERT_EQ(hide("second\n", {}, probe).exitCode, 0);
     // The first link finds the name taken; the file gets a temporary name that replaces it.
     EXPECT_EQ(readText(log), "fdatasync file\nlinkat\nlinkat\nrenameat\nfsync folder\n") << "an existing one is replaced";
+}
+
+// SIGKILL cannot be caught, and may land anywhere in a save, over and over. A temporary file
+// it leaves (an unnamed one has a name only for the instant before its rename, named through
+// /proc or, without it, from its descriptor) is cleared by the next save into the folder. The
+// cases without /proc need root to hide it (a mount namespace of their own).
+TEST_F(Cli, SavesKilledAtAnyMomentLeaveNothingTheNextSaveDoesNotClear) {
+    test::BmpRecipe recipe;
+    recipe.width = 2048;
+    recipe.rows = 2048;  // 12 MiB: a save long enough for kills to land in every part of it
+    test::writeFile(dir.path("big.bmp"), test::buildBmp(recipe));
+    test::writeFile(dir.path("text"), {'h', 'i', '\n'});
+    test::giveToUnprivilegedUser(dir.path(""));
+    const std::string withoutProc = "unshare -m sh -c 'mount -t tmpfs none /proc && exec \"$0\" \"$@\"' ";
+    std::vector<std::pair<const char*, std::string>> variants = {{"with /proc", ""}};
+    if (test::runningAsRoot()) {
+        variants.push_back({"without /proc", withoutProc});
+        variants.push_back({"without /proc, unprivileged", withoutProc + test::unprivilegedCommandPrefix()});
+    }
+    std::minstd_rand delays(7);
+    for (const auto& [name, prefix] : variants) {
+        SCOPED_TRACE(name);
+        fs::remove(dir.path("out.bmp"));  // root's output is not the unprivileged user's to replace
+        std::string args;
+        for (const std::string& a : {std::string("hide"), dir.path("big.bmp"), std::string("-o"), dir.path("out.bmp"),
+                                     std::string("--step"), std::string("7"), std::string("--password-file"), dir.path("pw"),
+                                     std::string("--text-file"), dir.path("text")})
+            args += " " + quoted(a);
+        int left = 0;
+        for (int i = 0; i < 16; ++i) {
+            const std::string delay = std::to_string(static_cast<double>(delays() % 300) / 1000);  // 0 to 0.299 s
+            const std::string command = "timeout -s KILL " + delay + " " + prefix + quoted(cliProgram()) + args +
+                                        " </dev/null >/dev/null 2>&1";
+            [[maybe_unused]] const int status = std::system(command.c_str());
+            for (const std::string& entry : test::namesIn(dir.path(""))) left += isTemporaryFileName(entry) ? 1 : 0;
+        }
+        const std::string command = prefix + quoted(cliProgram()) + args + " </dev/null >/dev/null 2>" + quoted(dir.path("stderr"));
+        const int status = std::system(command.c_str());
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << readText(dir.path("stderr"));
+        for (const std::string& entry : test::namesIn(dir.path(""))) EXPECT_FALSE(isTemporaryFileName(entry)) << entry;
+        std::cout << name << ": " << left << " temporary files seen after the kills, none after the next save\n";
+    }
 }
 
 // Starts velmora-cli in a session of its own with the given standard streams.

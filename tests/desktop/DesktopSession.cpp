@@ -50,7 +50,7 @@ void key(const char* name) { xdotool({"key", QLatin1String(name)}); }
 
 }  // namespace input
 
-RunningProgram::RunningProgram() {
+RunningProgram::RunningProgram(const ProgramStart& start) {
     // The built program and everything beside it, but not a settings file of earlier runs.
     const QDir built = QFileInfo(QString::fromStdString(test::besideTestProgram(VELMORA_PROGRAM))).dir();
     QDirIterator files(built.path(), QDir::Files, QDirIterator::Subdirectories);
@@ -65,14 +65,19 @@ RunningProgram::RunningProgram() {
     if (!settings.open(QIODevice::WriteOnly)) throw std::runtime_error("cannot write the settings file");
     settings.write("[Main]\r\nFirstOpen=0\r\nLang=&English\r\n");
     settings.close();
+    if (start.plant) start.plant(dir_.path());
 
     process_.setProcessChannelMode(QProcess::ForwardedChannels);
-    process_.start(folder(QStringLiteral("velmora")), {});
+    if (start.wrapper.isEmpty()) {
+        process_.start(folder(QStringLiteral("velmora")), start.arguments);
+    } else {
+        process_.start(start.wrapper.front(), start.wrapper.mid(1) + QStringList{folder(QStringLiteral("velmora"))} + start.arguments);
+    }
     if (!process_.waitForStarted()) throw std::runtime_error("velmora did not start");
-    const bool shown = waitUntil([this] {
+    const bool shown = waitUntil([&] {
         const auto windows = x.shownWindowsOf(pid());
-        if (windows.size() == 1) window_ = windows.front();
-        return windows.size() == 1;
+        if (windows.size() == start.shownWindows) window_ = windows.front();
+        return windows.size() == start.shownWindows;
     });
     if (!shown) throw std::runtime_error("velmora's window did not come up");
 }

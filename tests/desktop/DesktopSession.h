@@ -26,11 +26,23 @@ void click(QPoint screen, int button = 1);
 void key(const char* name);
 }  // namespace input
 
+// What a test changes about a start: the files beside the program (called with the program
+// folder, once it is filled), a command that starts the program (such as prlimit and its
+// options; it must exec the program, keeping its process id), the program's arguments, and
+// how many windows come up (2 when the first-run tips show beside the main window, which is
+// then the first the server lists).
+struct ProgramStart {
+    std::function<void(const QString& folder)> plant;
+    QStringList wrapper;
+    QStringList arguments;
+    std::size_t shownWindows = 1;
+};
+
 // Velmora started from a program folder of its own (a copy of the built program with its
 // files and a settings file that skips the first-run tips), with its main window on the screen.
 class RunningProgram {
 public:
-    RunningProgram();
+    explicit RunningProgram(const ProgramStart& start = {});
     ~RunningProgram();
 
     long long pid() const { return process_.processId(); }

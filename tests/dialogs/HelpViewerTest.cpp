@@ -2,8 +2,12 @@
 // the file or the topic is missing.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <QScrollBar>
 #include <QTest>
+
+#include <filesystem>
 
 #include "dialogs/HelpViewer.h"
 #include "support/BmpBuilder.h"
@@ -59,6 +63,28 @@ TEST_F(HelpViewerTest, AMissingFileOrTopicIsSaidOnTheViewersOwnPage) {
     viewer.showTopic(kHelpFile, QStringLiteral("ID_09"));
     EXPECT_TRUE(viewer.toPlainText().startsWith(QStringLiteral("The help file has no topic \"ID_09\"; its contents follow.")));
     EXPECT_TRUE(viewer.toPlainText().contains(QStringLiteral("Hiding a message")));
+}
+
+// The help file is read only when it is a regular file within its cap, and it may make the
+// viewer read nothing else: an <img> of /dev/zero used to read until memory ran out.
+TEST_F(HelpViewerTest, AHostileHelpFileIsRefusedOrShownAloneWithoutBlocking) {
+    test::TempDir dir;
+    const QString big = QString::fromStdString(dir.path("big.hlp"));
+    test::writeFile(big.toStdString(), {'<', 'p', '>'});
+    std::filesystem::resize_file(big.toStdString(), HelpViewer::kLongestHelpFile + 1);
+    const QString fifo = QString::fromStdString(dir.path("fifo.hlp"));
+    ASSERT_EQ(::mkfifo(fifo.toLocal8Bit().constData(), 0600), 0);
+    for (const QString& file : {big, fifo}) {
+        viewer.showTopic(file, QStringLiteral("ID_01"));
+        EXPECT_EQ(viewer.toPlainText(), "The help file " + file + " cannot be opened.");
+    }
+
+    const std::string page = "<p><a name=\"ID_01\">Topic</a><img src=\"/dev/zero\"><img src=\"file:///dev/zero\">"
+                             "<link rel=\"stylesheet\" href=\"/dev/zero\"></p>";
+    const QString withPictures = QString::fromStdString(dir.path("pictures.hlp"));
+    test::writeFile(withPictures.toStdString(), test::Bytes(page.begin(), page.end()));
+    viewer.showTopic(withPictures, QStringLiteral("ID_01"));
+    EXPECT_TRUE(viewer.toPlainText().startsWith(QStringLiteral("Topic")));
 }
 
 }  // namespace

@@ -329,8 +329,8 @@ TEST_F(CarrierPictureTest, AFileChangedAfterLoadingIsNeverMixedIn) {
     const timespec times[2] = {{946684800, 0}, {946684800, 0}};
     ::utimensat(AT_FDCWD, dir.path("p.bmp").c_str(), times, 0);
     EXPECT_EQ(picture.readPixel(0, 299), bottomLeft);  // what was read stays
-    EXPECT_THROW_MESSAGE(picture.readPixel(0, 0), EngineError, messages::kStreamReadError);
-    EXPECT_THROW_MESSAGE(picture.save(dir.path("out.bmp")), EngineError, messages::kStreamReadError);
+    EXPECT_THROW_MESSAGE(picture.readPixel(0, 0), FileChangedError, messages::kFileChanged);
+    EXPECT_THROW_MESSAGE(picture.save(dir.path("out.bmp")), FileChangedError, messages::kFileChanged);
     EXPECT_FALSE(std::filesystem::exists(dir.path("out.bmp")));
 }
 

@@ -48,5 +48,22 @@ TEST(CodePage, UndefinedBytesUpTo0x9FComeBackAsThemselves) {
     EXPECT_EQ(encodeToCodePage("\xC2\xA1", "windows-1253"), "?");
 }
 
+// iconv takes "//IGNORE" and "//TRANSLIT" after a name as orders to drop or transliterate
+// ("жук" became "zhuk", and "//IGNORE" crashed the conversion): only plain names are pages.
+TEST(CodePage, OnlyAPlainNameIsACodePageAndNothingIsDroppedOrTransliterated) {
+    for (const char* name : {"windows-1252", "CP1252", "ISO-8859-1", "ISO_8859-1:1987", "KOI8-R"})
+        EXPECT_TRUE(isEightBitCodePage(name)) << name;
+    for (const char* name : {"windows-1252//IGNORE", "windows-1252//TRANSLIT", "CP1252//translit", "ISO-8859-1//TRANSLIT",
+                             "ASCII//TRANSLIT", "CP1252//TRANSLIT//IGNORE", "CP1252//", "CP1252/", "CP1252,TRANSLIT", ""}) {
+        SCOPED_TRACE(name);
+        EXPECT_FALSE(isEightBitCodePage(name));
+        EXPECT_THROW(encodeToCodePage("жук", name), std::invalid_argument);
+        EXPECT_THROW(firstUnstorable("жук", name), std::invalid_argument);
+        EXPECT_THROW(decodeFromCodePage("\xE6\xF3\xEA", name), std::invalid_argument);
+    }
+    EXPECT_EQ(firstUnstorable("жук", "windows-1252"), 0u);
+    EXPECT_EQ(encodeToCodePage("жук", "windows-1252"), "???");
+}
+
 }  // namespace
 }  // namespace velmora

@@ -94,11 +94,12 @@ Bytes gifOfFrames(int frames, int width, int height) {
 }
 
 // Every frame is charged its record and 4 bytes a pixel, so a flood of tiny frames is bounded
-// as surely as one huge frame. The defaults take the 65 frames: it is the limits passed that
-// refuse them.
+// as surely as one huge frame; the screen a player composes them on is charged 4 bytes a pixel
+// too. The defaults take the 65 frames: it is the limits passed that refuse them.
 TEST(DecodeLimits, GifFramesTogetherStayWithinTheBudget) {
+    constexpr std::uint64_t kScreenCost = 4 * 4;                    // 2 x 2
     constexpr std::uint64_t kFrameCost = sizeof(GifFrame) + 4 * 4;  // a 2 x 2 frame
-    const DecodeLimits limits{.fixedBytes = 64 * kFrameCost, .bytesPerFileByte = 0};
+    const DecodeLimits limits{.fixedBytes = kScreenCost + 64 * kFrameCost, .bytesPerFileByte = 0};
     EXPECT_EQ(decodeGif(gifOfFrames(64, 2, 2), limits).frames.size(), 64u);
     EXPECT_THROW_MESSAGE(decodeGif(gifOfFrames(65, 2, 2), limits), EngineError, messages::kStreamReadError);
     EXPECT_EQ(decodeGif(gifOfFrames(65, 2, 2)).frames.size(), 65u);
@@ -112,6 +113,25 @@ TEST(DecodeLimits, AScreenSizedFrameOfATinyGifIsRefusedWithTheDefaults) {
     for (const std::size_t at : {kScreenWidthAt, kScreenWidthAt + 2}) file[at] = file[at + 1] = 0xFF;
     for (const std::size_t at : {kFrameWidthAt, kFrameWidthAt + 2}) file[at] = file[at + 1] = 0;
     EXPECT_THROW_MESSAGE(decodeGif(file), EngineError, messages::kStreamReadError);
+}
+
+// A 43-byte file with a 1 x 1 frame declared a 20000 x 20000 screen, and the drum's player
+// took 1.6 GB to compose it: the screen counts against the limits before any frame.
+TEST(DecodeLimits, AHugeScreenOfATinyGifIsRefusedWithTheDefaults) {
+    constexpr std::size_t kScreenWidthAt = 6;
+    for (const int side : {20000, 65535}) {
+        Bytes file = gifOfFrames(1, 1, 1);
+        for (const std::size_t at : {kScreenWidthAt, kScreenWidthAt + 2}) {
+            file[at] = static_cast<std::uint8_t>(side);
+            file[at + 1] = static_cast<std::uint8_t>(side >> 8);
+        }
+        SCOPED_TRACE(side);
+        EXPECT_LT(file.size(), 64u);
+        EXPECT_THROW_MESSAGE(decodeGif(file), EngineError, messages::kStreamReadError);
+    }
+    Bytes fits = gifOfFrames(1, 1, 1);
+    fits[kScreenWidthAt] = fits[kScreenWidthAt + 2] = 200;  // 200 x 200 screen: well inside
+    EXPECT_EQ(decodeGif(fits).width, 200);
 }
 
 }  // namespace

@@ -90,46 +90,45 @@ TEST(InterruptedSave, ASignalLeavesTheOldFileAndNoTemporaryFile) {
 }
 
 // SIGKILL cannot be caught: an unnamed temporary file goes with the process, a named one stays
-// until a later save into the folder finds it unlocked and old, and removes it.
+// until a later save into the folder, of either kind, finds it unlocked and removes it.
 TEST(InterruptedSave, AKilledSaveLeavesNothingOrWhatTheNextSaveClears) {
-    test::TempDir dir;
-    const std::string target = dir.path("out.bmp");
-    test::writeFile(target, kOld);
-    const auto saveOnce = [&] {
-        writeFileAtomically(dir.path("other.bmp"), [](OutputFile& out) { out.write(std::vector<std::uint8_t>{'x'}); },
-                            TemporaryKind::Named);
-    };
+    for (const TemporaryKind nextKind : {TemporaryKind::UnnamedWherePossible, TemporaryKind::Named}) {
+        SCOPED_TRACE(nextKind == TemporaryKind::Named ? "next save named" : "next save unnamed");
+        test::TempDir dir;
+        const std::string target = dir.path("out.bmp");
+        test::writeFile(target, kOld);
+        const auto saveOnce = [&] {
+            writeFileAtomically(dir.path("other.bmp"), [](OutputFile& out) { out.write(std::vector<std::uint8_t>{'x'}); },
+                                nextKind);
+        };
 
-    const pid_t unnamed = startStoppedSave(target, TemporaryKind::UnnamedWherePossible);
-    ASSERT_GT(unnamed, 0);
-    ::kill(unnamed, SIGKILL);
-    EXPECT_EQ(endedBySignal(unnamed), SIGKILL);
-    EXPECT_EQ(test::namesIn(dir.path("")), std::set<std::string>{"out.bmp"});
+        const pid_t unnamed = startStoppedSave(target, TemporaryKind::UnnamedWherePossible);
+        ASSERT_GT(unnamed, 0);
+        ::kill(unnamed, SIGKILL);
+        EXPECT_EQ(endedBySignal(unnamed), SIGKILL);
+        EXPECT_EQ(test::namesIn(dir.path("")), std::set<std::string>{"out.bmp"});
 
-    // A save still running holds its file locked: even an old-looking one stays.
-    const pid_t running = startStoppedSave(target, TemporaryKind::Named);
-    ASSERT_GT(running, 0);
-    const std::string runningName = temporaryFileIn(dir.path(""));
-    ASSERT_FALSE(runningName.empty());
-    test::setModifiedTime(dir.path(runningName), -3600);
-    saveOnce();
-    EXPECT_TRUE(fs::exists(dir.path(runningName))) << "a live save's file is never swept away";
-    ::kill(running, SIGKILL);
-    EXPECT_EQ(endedBySignal(running), SIGKILL);
+        // A save still running holds its file locked: even an old-looking one stays.
+        const pid_t running = startStoppedSave(target, TemporaryKind::Named);
+        ASSERT_GT(running, 0);
+        const std::string runningName = temporaryFileIn(dir.path(""));
+        ASSERT_FALSE(runningName.empty());
+        test::setModifiedTime(dir.path(runningName), -3600);
+        saveOnce();
+        EXPECT_TRUE(fs::exists(dir.path(runningName))) << "a live save's file is never swept away";
 
-    // Dead now, but just written: it may belong to a save that has not locked it yet.
-    test::setModifiedTime(dir.path(runningName), 0);
-    saveOnce();
-    EXPECT_TRUE(fs::exists(dir.path(runningName)));
-    test::setModifiedTime(dir.path(runningName), -3600);
-    saveOnce();
-    EXPECT_FALSE(fs::exists(dir.path(runningName)));
-    EXPECT_EQ(test::namesIn(dir.path("")), (std::set<std::string>{"other.bmp", "out.bmp"}));
-    EXPECT_EQ(test::readFile(target), kOld);
+        // Killed now, and freshly written: no longer locked, so the next save clears it.
+        test::setModifiedTime(dir.path(runningName), 0);
+        ::kill(running, SIGKILL);
+        EXPECT_EQ(endedBySignal(running), SIGKILL);
+        saveOnce();
+        EXPECT_EQ(test::namesIn(dir.path("")), (std::set<std::string>{"other.bmp", "out.bmp"}));
+        EXPECT_EQ(test::readFile(target), kOld);
+    }
 }
 
 // The source is rewritten in place after part of it was copied, with its size and
-// modification time put back as they were; its change time gives it away.
+// modification time put back as they were; the bytes read before give it away.
 TEST(InterruptedSave, ASourceChangedWhileItIsCopiedFailsTheSave) {
     test::TempDir dir;
     const std::string source = dir.path("source.bmp");
@@ -146,9 +145,8 @@ TEST(InterruptedSave, ASourceChangedWhileItIsCopiedFailsTheSave) {
                 out.copyFrom(file, original.size() / 2, original.size() - original.size() / 2);
             }, kind);
             ADD_FAILURE() << "a mixed file was saved";
-        } catch (const EngineError& e) {
-            EXPECT_EQ(std::string(e.what()), messages::kStreamReadError);
-            EXPECT_EQ(e.reason(), messages::kFileChanged);
+        } catch (const FileChangedError& e) {
+            EXPECT_EQ(std::string(e.what()), messages::kFileChanged);
         }
         EXPECT_EQ(test::readFile(dir.path("out.bmp")), kOld);
         EXPECT_EQ(test::namesIn(dir.path("")), (std::set<std::string>{"out.bmp", "source.bmp"}));

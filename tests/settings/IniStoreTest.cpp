@@ -98,6 +98,21 @@ TEST(IniStore, AMissingFileGivesDefaultsAndStaysMissing) {
     EXPECT_FALSE(std::filesystem::exists(path));
 }
 
+// A settings file or language pack of 76 MB took 449 MB, one of a gigabyte 12 s; a FIFO
+// would never end. Past 1 MiB, or not a regular file, it reads as missing.
+TEST(IniStore, AFileThatIsNotRegularOrPastOneMiBReadsAsMissing) {
+    test::TempDir dir;
+    const std::string big = dir.path("big.ini"), fifo = dir.path("fifo.ini"), fits = dir.path("fits.ini");
+    writeText(big, "[Main]\nStep=5\n");
+    std::filesystem::resize_file(big, std::uintmax_t{1} << 30);
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    writeText(fits, "[Main]\nStep=5\n");
+    std::filesystem::resize_file(fits, std::uintmax_t{1} << 20);
+    EXPECT_EQ(IniStore(big).readInteger("Main", "Step", 20), 20);
+    EXPECT_EQ(IniStore(fifo).readInteger("Main", "Step", 20), 20);
+    EXPECT_EQ(IniStore(fits).readInteger("Main", "Step", 20), 5) << "1 MiB itself is still read";
+}
+
 TEST(IniStore, ReadsIntegersInDecimalAndHexOrGivesTheDefault) {
     constexpr std::int32_t kDefault = 7777;
     const struct {

@@ -4,6 +4,8 @@
 #include <QPushButton>
 #include <QTest>
 
+#include <sys/stat.h>
+
 #include <filesystem>
 
 #include "DialogFixture.h"
@@ -87,6 +89,25 @@ TEST_F(LanguagePacksTest, TheMenuOffersEachPackChecksTheChosenOneAndShowsItsPict
     EXPECT_EQ(desktop.dialogs, QStringList{"FirstOpenForm"}) << "the show step went on to its end";
 }
 
+// A menu picture is a file beside the program: a FIFO used to keep the window from ever
+// showing, and a header may claim any size. Such a picture leaves the item with its caption.
+TEST_F(LanguagePacksTest, AMenuPictureThatIsNoSmallRegularFileIsLeftOut) {
+    for (const char* name : {"Fifo", "Huge", "Large", "Fine"}) writePack(name, "[Velmora]\r\n");
+    ASSERT_EQ(::mkfifo(folder("Language/Fifo.bmp").toLocal8Bit().constData(), 0600), 0);
+    writeFile(folder("Language/Huge.bmp"), buildBmp({.width = 16, .rows = 16}));
+    {
+        Bytes huge = readFile(folder("Language/Huge.bmp").toStdString());
+        huge[18] = huge[22] = 0x30, huge[19] = huge[23] = 0x75;  // 30000 x 30000
+        writeFile(folder("Language/Huge.bmp"), huge);
+    }
+    writeFile(folder("Language/Large.bmp"), buildBmp({.width = 16, .rows = 16}));
+    std::filesystem::resize_file(folder("Language/Large.bmp").toStdString(), (std::uintmax_t{1} << 20) + 1);
+    writeFile(folder("Language/Fine.bmp"), buildBmp({.width = 16, .rows = 16}));
+    startProgram();
+    for (const char* name : {"Fifo", "Huge", "Large"}) EXPECT_TRUE(languageItem(name)->icon().isNull()) << name;
+    EXPECT_FALSE(languageItem("Fine")->icon().isNull());
+}
+
 TEST_F(LanguagePacksTest, AClickMovesTheCheckAppliesThePackAtOnceAndSurvivesARestart) {
     writePack("English", "[Velmora]\r\n" + packEntry(keys::kLanguage, "Language (EN)") + "\r\n");
     writePack("Russian", "[Velmora]\r\n" + packEntry(keys::kLanguage, "Yazyk") + "\r\n" +
@@ -129,6 +150,8 @@ TEST_F(LanguagePacksTest, APackIsReadInTheCodePageItNamesElseInTheProgramsOwn) {
         {"", QStringLiteral("ßçûê")},
         {"CodePage=UTF-8\r\n", QStringLiteral("ßçûê")},  // not an 8-bit page
         {"CodePage=Klingon\r\n", QStringLiteral("ßçûê")},
+        {"CodePage=windows-1251//TRANSLIT\r\n", QStringLiteral("ßçûê")},  // iconv's orders are no page
+        {"CodePage=windows-1251//IGNORE\r\n", QStringLiteral("ßçûê")},
     };
     for (const Case& c : cases) {
         const std::string languageLine = packEntry(keys::kLanguage, "\xDF\xE7\xFB\xEA") + "\r\n";

@@ -10,6 +10,7 @@
 #include "engine/EngineError.h"
 #include "engine/ExtractCore.h"
 #include "engine/OperationMessages.h"
+#include "support/FileChanges.h"
 
 namespace velmora::test {
 namespace {
@@ -250,6 +251,52 @@ TEST_F(Hiding, ExtractReadsBackAndRemembersStepAndBaseColour) {
     EXPECT_EQ(controller->extractInfo("pw"), kLines);
     EXPECT_TRUE(controller->loaded());
     EXPECT_EQ(drum.commands.join('|'), QStringLiteral("Loop 1|Animate 1|load 3.gif|Animate 0|FrameIndex 3"));
+}
+
+// A new permission, link or access time leaves the open picture what it was; new bytes stop
+// a hide or an extract with their own message, never "The password is incorrect" nor
+// "Stream read error", and close the carrier.
+TEST_F(Hiding, OnlyNewBytesInTheOpenPicturesFileStopAHideOrAnExtract) {
+    const QString changedMessage = QStringLiteral("The file was changed while it was open");
+    for (const FileChange& change : fileChanges()) {
+        SCOPED_TRACE(change.name);
+        controller->setOutputPolicy(OutputPolicy::NumberedName);
+        controller->rememberStepAndColor(7, 0);
+        openCarrier("p.bmp");
+        change.apply(folder("p.bmp").toStdString());
+        hide();
+        EXPECT_EQ(desktop.messages, QStringList{change.content ? changedMessage
+                                                              : "The information was succesfully hidden in the file " +
+                                                                    folder("p_New_1.bmp")});
+        EXPECT_EQ(QFileInfo::exists(folder("p_New_1.bmp")), !change.content);
+        EXPECT_FALSE(controller->loaded());
+
+        controller->setOutputPolicy(OutputPolicy::OverSource);
+        openCarrier("p.bmp");
+        hide();
+        controller->openPicture(folder("p.bmp"));
+        change.apply(folder("p.bmp").toStdString());
+        desktop.messages.clear();
+        const auto lines = controller->extractInfo("pw");
+        if (change.content) {
+            EXPECT_EQ(lines, std::nullopt);
+            EXPECT_EQ(desktop.messages, QStringList{changedMessage});
+            EXPECT_FALSE(controller->loaded());
+        } else {
+            EXPECT_EQ(lines, kLines);
+            EXPECT_TRUE(controller->loaded());
+        }
+        std::filesystem::remove(folder("p_New_1.bmp").toStdString());
+        std::filesystem::remove(folder("p.bmp.link").toStdString());
+    }
+}
+
+TEST_F(Hiding, AChangedPictureSpeaksTheLanguageOfThePack) {
+    controller->setText(keys::kFileChanged, QStringLiteral("Changed!"));
+    openCarrier("p.bmp");
+    fileChanges().back().apply(folder("p.bmp").toStdString());
+    hide();
+    EXPECT_EQ(desktop.messages, QStringList{"Changed!"});
 }
 
 TEST_F(Controller, ExtractFromAPictureWithoutAStepClosesIt) {
