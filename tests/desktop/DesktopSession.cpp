@@ -74,10 +74,12 @@ RunningProgram::RunningProgram(const ProgramStart& start) {
         process_.start(start.wrapper.front(), start.wrapper.mid(1) + QStringList{folder(QStringLiteral("velmora"))} + start.arguments);
     }
     if (!process_.waitForStarted()) throw std::runtime_error("velmora did not start");
-    const bool shown = waitUntil([&] {
+    // The main window is the first the server lists: a message box or the first-run tips,
+    // which a start may bring too, come after it.
+    const bool shown = waitUntil([this] {
         const auto windows = x.shownWindowsOf(pid());
-        if (windows.size() == start.shownWindows) window_ = windows.front();
-        return windows.size() == start.shownWindows;
+        if (!windows.empty()) window_ = windows.front();
+        return !windows.empty();
     });
     if (!shown) throw std::runtime_error("velmora's window did not come up");
 }

@@ -28,14 +28,11 @@ void key(const char* name);
 
 // What a test changes about a start: the files beside the program (called with the program
 // folder, once it is filled), a command that starts the program (such as prlimit and its
-// options; it must exec the program, keeping its process id), the program's arguments, and
-// how many windows come up (2 when the first-run tips show beside the main window, which is
-// then the first the server lists).
+// options; it must exec the program, keeping its process id), and the program's arguments.
 struct ProgramStart {
     std::function<void(const QString& folder)> plant;
     QStringList wrapper;
     QStringList arguments;
-    std::size_t shownWindows = 1;
 };
 
 // Velmora started from a program folder of its own (a copy of the built program with its
