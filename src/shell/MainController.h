@@ -4,6 +4,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -47,7 +48,10 @@ public:
 
     void openPicture(const QString& fileName);
     void closePicture();
+    // Each file in turn, with the message of each one that cannot be opened.
     void filesDropped(const QStringList& fileNames);
+    // The same for the files named on the command line, with one message for all.
+    void openStartFiles(const QStringList& fileNames);
     void openCommand();
     void drumClicked();
     void gifImageStop();
@@ -92,6 +96,8 @@ signals:
 
 private:
     void setMenuLoaded(bool loaded);
+    // Opens the picture or closes it again, passing what went wrong to report.
+    void openPicture(const QString& fileName, const std::function<void(const QString&)>& report);
     void loadDrum(const QString& gif);
     void loadDrumOrGoOn(const QString& gif);
     void saveResult();

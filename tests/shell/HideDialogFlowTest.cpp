@@ -34,17 +34,21 @@ protected:
 
 TEST_F(HideFlowTest, TheWindowHoldsBackItsCommandsWhileTheDialogHides) {
     controller->setOutputPolicy(OutputPolicy::OverSource);
-    // While the dialog is hidden for the hide, the main window starts no command, yet stays
-    // enabled: a disabled window would disable the message box it parents too.
+    // While the dialog is hidden for the hide, the main window starts no command, nor goes to
+    // the tray, yet stays enabled: a disabled window would disable the message box it parents too.
     bool exitOffered = true;
     bool windowEnabled = false;
+    bool stayedOnScreen = false;
     desktop.onMessage = [&] {
         exitOffered = window.exitAction()->isEnabled();
         windowEnabled = window.isEnabled();
+        window.minimizeButtonClicked();
+        stayedOnScreen = window.isVisible() && !controller->settings().minimized;
     };
     fillAndPress("pw", "pw", "\n");
     EXPECT_FALSE(exitOffered);
     EXPECT_TRUE(windowEnabled);
+    EXPECT_TRUE(stayedOnScreen);
     EXPECT_TRUE(window.exitAction()->isEnabled());
     EXPECT_EQ(desktop.messages.size(), 1);
     EXPECT_TRUE(extracted(folder("p.bmp")).empty());
