@@ -50,6 +50,10 @@ inline constexpr QLatin1String kPasteFromClipboard{"ItemD6"};
 inline constexpr QLatin1String kHideGoButton{"ItemD9"};
 inline constexpr QLatin1String kHideHelp{"ItemD7"};  // the first-run tips' Help button too
 inline constexpr QLatin1String kHideCancel{"ItemD8"};
+// The room in the title: "%1 of %2 bytes" (the message's bytes, the picture's room), and the
+// words added when the message does not fit.
+inline constexpr QLatin1String kHideRoom{"ItemD10"};
+inline constexpr QLatin1String kHideRoomTooLarge{"ItemD11"};
 
 // The extract dialog. Its Go! button reads kExtractFirstPhaseButton as each extract begins and
 // kExtractGoButton when a language is chosen.

@@ -2,6 +2,7 @@
 
 #include <QEventLoop>
 #include <QPushButton>
+#include <QShortcut>
 
 #include <exception>
 
@@ -64,6 +65,13 @@ OperationDialog::OperationDialog(DialogDesktop& desktop, TextLookup texts, int h
     connect(button("HelpButton"), &QPushButton::clicked, this, [this, helpTopic] { desktop_.openHelp(helpTopic); });
     addHelpKey(*this, *button("HelpButton"));
     connect(button("CancelButton"), &QPushButton::clicked, this, &QDialog::reject);
+    // The flat buttons never take the focus: Ctrl+Enter presses OK from anywhere in the dialog
+    // (Escape cancels, as in any dialog).
+    for (const QKeyCombination keys : {QKeyCombination(Qt::ControlModifier, Qt::Key_Return),
+                                       QKeyCombination(Qt::ControlModifier | Qt::KeypadModifier, Qt::Key_Enter)}) {
+        auto* pressOk = new QShortcut(QKeySequence(keys), this);
+        connect(pressOk, &QShortcut::activated, button("OKButton"), &QPushButton::click);
+    }
 }
 
 QPushButton* OperationDialog::button(const char* name) const { return findChild<QPushButton*>(QLatin1String(name)); }

@@ -25,7 +25,7 @@ public:
         QString paste;
     };
 
-    // Help (and F1) opens helpTopic; Cancel closes the dialog.
+    // Help (and F1) opens helpTopic; Cancel (and Escape) closes the dialog; Ctrl+Enter presses OK.
     OperationDialog(DialogDesktop& desktop, TextLookup texts, int height, const QString& helpTopic,
                     const TextButtonPictures& pictures, QWidget* parent);
 

@@ -164,6 +164,10 @@ void MainController::gifImageStop() { drum_.setFrameIndex(3); }
 
 void MainController::waitMs(std::int32_t ms) { velmora::waitMs(ms, ticks_); }
 
+std::int32_t MainController::messageRoom(std::int32_t step) const {
+    return messageCapacity(picture_.width(), picture_.height(), step);
+}
+
 void MainController::hideInfo(const std::string& password, const std::vector<std::string>& lines) {
     drum_.setLoop(true);
     drum_.setAnimate(true);

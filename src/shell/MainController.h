@@ -57,6 +57,8 @@ public:
     void gifImageStop();
     void waitMs(std::int32_t ms);
 
+    // How many message bytes (password and packed text) the open picture holds at a step.
+    std::int32_t messageRoom(std::int32_t step) const;
     // Hides password and lines (8-bit strings) with the remembered step and base colour, saves
     // by the output file policy, and closes the carrier.
     void hideInfo(const std::string& password, const std::vector<std::string>& lines);

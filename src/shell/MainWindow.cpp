@@ -61,7 +61,8 @@ MainWindow::MainWindow(MainController& controller, Desktop& desktop, GifAnimator
                            {[this](std::int32_t step, ColorValue base) { controller_.rememberStepAndColor(step, base); },
                             [this](const std::string& password, const std::vector<std::string>& lines) {
                                 controller_.hideInfo(password, lines);
-                            }},
+                            },
+                            [this](std::int32_t step) { return controller_.messageRoom(step); }},
                            this);
     extract_ = new ExtractDialog(desktop_, texts,
                                  {[this](const std::string& password) { return controller_.extractInfo(password); },
