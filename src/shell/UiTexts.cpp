@@ -16,7 +16,7 @@ struct KeyText {
 };
 
 // The built-in English texts, spelling included.
-constexpr std::array<KeyText, 43> kBuiltIn = {{
+constexpr std::array<KeyText, 44> kBuiltIn = {{
     {keys::kExtractFirstPhaseButton, "Go!"},
     {keys::kCannotOpenFile, "Can't open file"},
     {keys::kNumberedNameInfix, "_New_"},
@@ -60,6 +60,7 @@ constexpr std::array<KeyText, 43> kBuiltIn = {{
     {keys::kOverSourceChoice, "Don't save"},
     {keys::kNumberedNameChoice, "Save automatically"},
     {keys::kAskForNameChoice, "Show dialogue window while saving"},
+    {keys::kLetterNotStorable, "This letter cannot be stored and was left out"},
 }};
 
 }  // namespace
