@@ -6,7 +6,7 @@ namespace velmora {
 
 // The help window: the help file (HTML with named anchors as topics) shown at a topic. A
 // file that cannot be read, or a topic it lacks, is said on the viewer's own page; nothing
-// else is disturbed.
+// else is disturbed. Escape closes it.
 class HelpViewer : public QTextBrowser {
     Q_OBJECT
 
@@ -17,6 +17,9 @@ public:
     void showTopic(const QString& helpFile, const QString& topic);
 
     static bool hasAnchor(const QTextDocument& document, const QString& name);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
 };
 
 }  // namespace velmora

@@ -34,8 +34,8 @@ HideDialog::HideDialog(DialogDesktop& desktop, TextLookup texts, Operation opera
         labels_[i]->setObjectName(QLatin1String(labels[i].first));
         labels_[i]->move(labels[i].second);
     }
-    passwordBox_ = makePasswordBox("PwdEdit1", {24, 32, 177, 21}, beeper(), this);
-    confirmBox_ = makePasswordBox("PwdEdit2", {24, 80, 177, 21}, beeper(), this);
+    passwordBox_ = makePasswordBox("PwdEdit1", {24, 32, 177, 21}, passwordRefusal(), this);
+    confirmBox_ = makePasswordBox("PwdEdit2", {24, 80, 177, 21}, passwordRefusal(), this);
     textBox_ = new CodePageTextEdit(this);
     textBox_->setObjectName(QStringLiteral("Memo"));
     textBox_->setGeometry(16, 120, 377, 193);

@@ -70,4 +70,7 @@ inline constexpr QLatin1String kOverSourceChoice{"ItemE2"};
 inline constexpr QLatin1String kNumberedNameChoice{"ItemE3"};
 inline constexpr QLatin1String kAskForNameChoice{"ItemE4"};
 
+// The hint at a password box that has refused a letter the code page cannot store.
+inline constexpr QLatin1String kLetterNotStorable{"ItemF1"};
+
 }  // namespace velmora::keys

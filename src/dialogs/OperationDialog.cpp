@@ -10,6 +10,7 @@
 #include "dialogs/DialogPlacement.h"
 #include "dialogs/FlatButton.h"
 #include "dialogs/HelpKey.h"
+#include "dialogs/LanguageKeys.h"
 #include "widgets/DialogFont.h"
 
 namespace velmora {
@@ -78,6 +79,10 @@ QPushButton* OperationDialog::button(const char* name) const { return findChild<
 
 void OperationDialog::applyButtonTexts(const std::array<QLatin1String, 5>& captionKeys) {
     for (std::size_t i = 0; i < captionKeys.size(); ++i) button(kButtonRow[i].name)->setText(texts_(captionKeys[i]));
+}
+
+PasswordRefusal OperationDialog::passwordRefusal() {
+    return {beeper(), [this] { return texts_(keys::kLetterNotStorable); }};
 }
 
 void OperationDialog::addFrameLine(QRect place) {

@@ -38,6 +38,7 @@ inline constexpr const char* kMetafileInvalid = "Metafile is not valid";
 // Reasons that are not the system's own words.
 inline constexpr const char* kNotARegularFile = "Not a regular file";
 inline constexpr const char* kFileChanged = "The file was changed while it was open";
+inline constexpr const char* kFileTooLarge = "The file is far larger than any file of its kind";
 inline constexpr const char* kOwnerNotKept = "The file belongs to another user, who would lose it";
 }  // namespace messages
 

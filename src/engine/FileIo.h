@@ -14,9 +14,9 @@
 
 namespace velmora {
 
-// Reads a whole regular file; anything else (missing, unreadable, a folder, a device, a FIFO)
-// raises "Cannot open file <name>" with the reason.
-ByteBuffer readWholeFile(const std::string& fileName);
+// Reads a whole regular file of at most maxBytes; anything else (missing, unreadable, a folder,
+// a device, a FIFO, a bigger file) raises "Cannot open file <name>" with the reason.
+ByteBuffer readWholeFile(const std::string& fileName, std::uint64_t maxBytes = UINT64_MAX);
 
 // What tells one version of a file from another: the file itself (device and inode) and its
 // size and times. The change time cannot be set back by any user, so a file rewritten in

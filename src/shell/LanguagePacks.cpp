@@ -1,22 +1,51 @@
 #include "shell/LanguagePacks.h"
 
 #include <QAction>
+#include <QBuffer>
 #include <QDir>
-#include <QFileInfo>
+#include <QFile>
 #include <QIcon>
+#include <QImageReader>
 #include <QMenu>
 #include <QPixmap>
 
 #include <algorithm>
+#include <cstdint>
 
+#include "engine/EngineError.h"
+#include "engine/FileIo.h"
 #include "shell/LanguagePackFile.h"
 #include "shell/MainController.h"
+#include "skin/SeeThrough.h"
 
 namespace velmora {
 
 namespace {
 const QString kMarker = QStringLiteral("&");
 const QString kPackExtension = QStringLiteral(".lng");
+
+// A pack picture is a small menu picture; anything far bigger is not one.
+constexpr std::uint64_t kMaxPictureBytes = 1 << 20;
+constexpr int kMaxPictureMegabytes = 4;  // decoded
+
+// The picture beside a pack, drawn with its see-through colour transparent. It is read like
+// any file beside the program: a regular file only (a FIFO would block the start), within its
+// cap, as a BMP. Anything else leaves the item with its caption only.
+QIcon packPicture(const QString& fileName) {
+    try {
+        const ByteBuffer bytes = readWholeFile(QFile::encodeName(fileName).toStdString(), kMaxPictureBytes);
+        QByteArray data =
+            QByteArray::fromRawData(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size()));
+        QBuffer buffer(&data);
+        QImageReader reader(&buffer, "bmp");
+        reader.setAllocationLimit(kMaxPictureMegabytes);
+        const QImage picture = reader.read();
+        return picture.isNull() ? QIcon() : QIcon(QPixmap::fromImage(withSeeThroughCorner(picture)));
+    } catch (const EngineError&) {
+        return {};
+    }
+}
+
 }  // namespace
 
 LanguagePacks::LanguagePacks(MainController& controller, QMenu& submenu)
@@ -59,9 +88,7 @@ void LanguagePacks::buildLanguageMenu() {
         action->setData(name);  // the name itself: the menu may read an access letter into the caption
         action->setChecked(kMarker + name == controller_.settings().lang);
         action->setVisible(true);
-        // A picture that cannot be read leaves the item with its caption only.
-        const QString picture = languageFolder() + name + QStringLiteral(".bmp");
-        if (QFileInfo::exists(picture)) action->setIcon(QIcon(QPixmap(picture)));
+        action->setIcon(packPicture(languageFolder() + name + QStringLiteral(".bmp")));
     }
 }
 

@@ -16,7 +16,7 @@ struct KeyText {
 };
 
 // The built-in English texts, spelling included.
-constexpr std::array<KeyText, 45> kBuiltIn = {{
+constexpr std::array<KeyText, 46> kBuiltIn = {{
     {keys::kExtractFirstPhaseButton, "Go!"},
     {keys::kCannotOpenFile, "Can't open file"},
     {keys::kNumberedNameInfix, "_New_"},
@@ -62,6 +62,7 @@ constexpr std::array<KeyText, 45> kBuiltIn = {{
     {keys::kAskForNameChoice, "Show dialogue window while saving"},
     {keys::kHideRoom, "%1 of %2 bytes"},
     {keys::kHideRoomTooLarge, "too large"},
+    {keys::kLetterNotStorable, "This letter cannot be stored and was left out"},
 }};
 
 }  // namespace

@@ -50,7 +50,7 @@ void key(const char* name) { xdotool({"key", QLatin1String(name)}); }
 
 }  // namespace input
 
-RunningProgram::RunningProgram() {
+RunningProgram::RunningProgram(const QStringList& arguments) {
     // The built program and everything beside it, but not a settings file of earlier runs.
     const QDir built = QFileInfo(QString::fromStdString(test::besideTestProgram(VELMORA_PROGRAM))).dir();
     QDirIterator files(built.path(), QDir::Files, QDirIterator::Subdirectories);
@@ -67,7 +67,7 @@ RunningProgram::RunningProgram() {
     settings.close();
 
     process_.setProcessChannelMode(QProcess::ForwardedChannels);
-    process_.start(folder(QStringLiteral("velmora")), {});
+    process_.start(folder(QStringLiteral("velmora")), arguments);
     if (!process_.waitForStarted()) throw std::runtime_error("velmora did not start");
     const bool shown = waitUntil([this] {
         const auto windows = x.shownWindowsOf(pid());
