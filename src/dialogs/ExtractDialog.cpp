@@ -29,7 +29,7 @@ ExtractDialog::ExtractDialog(DialogDesktop& desktop, TextLookup texts, Operation
     passwordLabel_ = new SkinLabel(this);
     passwordLabel_->setObjectName(QStringLiteral("SkinLabel1"));
     passwordLabel_->move(168, 16);
-    passwordBox_ = makePasswordBox("PwdEdit", {120, 32, 177, 21}, beeper(), this);
+    passwordBox_ = makePasswordBox("PwdEdit", {120, 32, 177, 21}, passwordRefusal(), this);
     passwordBox_->installEventFilter(this);
     textBox_ = new QPlainTextEdit(this);
     textBox_->setObjectName(QStringLiteral("Memo"));

@@ -1,9 +1,13 @@
 #include "dialogs/HelpViewer.h"
 
 #include <QFile>
+#include <QKeyEvent>
 #include <QStringDecoder>
 #include <QTextBlock>
 #include <QTextCursor>
+
+#include <cstdint>
+#include <optional>
 
 #include "engine/EngineError.h"
 #include "engine/FileIo.h"
@@ -12,8 +16,21 @@ namespace velmora {
 
 namespace {
 
+// A help file is a few pages of HTML; anything far bigger is not one.
+constexpr std::uint64_t kMaxHelpFileBytes = 16 << 20;
+
 QString notice(const QString& text) {
     return QStringLiteral("<p style=\"color:#a00000\"><b>%1</b></p>").arg(text.toHtmlEscaped());
+}
+
+// The help file's bytes: a regular file within its cap, or nothing.
+std::optional<QByteArray> readHelpFile(const QString& fileName) {
+    try {
+        const ByteBuffer bytes = readWholeFile(QFile::encodeName(fileName).toStdString(), kMaxHelpFileBytes);
+        return QByteArray(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size()));
+    } catch (const EngineError&) {
+        return std::nullopt;
+    }
 }
 
 }  // namespace
@@ -26,22 +43,17 @@ HelpViewer::HelpViewer(QWidget* parent) : QTextBrowser(parent) {
     resize(640, 560);
 }
 
+// Escape closes it, as it closes the program's dialogs.
+void HelpViewer::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) close();
+    else QTextBrowser::keyPressEvent(event);
+}
+
 bool HelpViewer::hasAnchor(const QTextDocument& document, const QString& name) {
     for (QTextBlock block = document.begin(); block.isValid(); block = block.next())
         for (auto fragment = block.begin(); !fragment.atEnd(); ++fragment)
             if (fragment.fragment().charFormat().anchorNames().contains(name)) return true;
     return false;
-}
-
-// The help file is read through the file layer: a regular file only, never a FIFO or device
-// that could block, and no larger than any real help file.
-std::optional<QByteArray> HelpViewer::readHelpFile(const QString& helpFile) {
-    try {
-        const ByteBuffer bytes = readWholeFile(QFile::encodeName(helpFile).toStdString(), kLongestHelpFile);
-        return QByteArray(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size()));
-    } catch (const EngineError&) {
-        return std::nullopt;
-    }
 }
 
 // Pictures, style sheets and pages that the help file names would be read by Qt without any
@@ -50,17 +62,20 @@ std::optional<QByteArray> HelpViewer::readHelpFile(const QString& helpFile) {
 QVariant HelpViewer::loadResource(int, const QUrl&) { return QVariant::fromValue(QByteArray()); }
 
 void HelpViewer::showTopic(const QString& helpFile, const QString& topic) {
-    const std::optional<QByteArray> read = readHelpFile(helpFile);
-    if (!read) {
+    const std::optional<QByteArray> bytes = readHelpFile(helpFile);
+    if (!bytes) {
         setHtml(notice(QStringLiteral("The help file %1 cannot be opened.").arg(helpFile)));
     } else {
-        const QByteArray& bytes = *read;
-        QStringDecoder decoder = QStringDecoder::decoderForHtml(bytes);
-        setHtml(decoder.isValid() ? decoder.decode(bytes) : QString::fromUtf8(bytes));
+        QStringDecoder decoder = QStringDecoder::decoderForHtml(*bytes);
+        setHtml(decoder.isValid() ? decoder.decode(*bytes) : QString::fromUtf8(*bytes));
         if (hasAnchor(*document(), topic)) {
             scrollToAnchor(topic);
         } else {
-            QTextCursor(document()).insertHtml(
+            // A paragraph of its own before the contents, not run into their first line.
+            QTextCursor cursor(document());
+            cursor.insertBlock();
+            cursor.movePosition(QTextCursor::Start);
+            cursor.insertHtml(
                 notice(QStringLiteral("The help file has no topic \"%1\"; its contents follow.").arg(topic)));
         }
     }

@@ -1,6 +1,7 @@
 #include "dialogs/HideDialog.h"
 
 #include <QKeyEvent>
+#include <QLocale>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -33,8 +34,8 @@ HideDialog::HideDialog(DialogDesktop& desktop, TextLookup texts, Operation opera
         labels_[i]->setObjectName(QLatin1String(labels[i].first));
         labels_[i]->move(labels[i].second);
     }
-    passwordBox_ = makePasswordBox("PwdEdit1", {24, 32, 177, 21}, beeper(), this);
-    confirmBox_ = makePasswordBox("PwdEdit2", {24, 80, 177, 21}, beeper(), this);
+    passwordBox_ = makePasswordBox("PwdEdit1", {24, 32, 177, 21}, passwordRefusal(), this);
+    confirmBox_ = makePasswordBox("PwdEdit2", {24, 80, 177, 21}, passwordRefusal(), this);
     textBox_ = new CodePageTextEdit(this);
     textBox_->setObjectName(QStringLiteral("Memo"));
     textBox_->setGeometry(16, 120, 377, 193);
@@ -55,11 +56,14 @@ HideDialog::HideDialog(DialogDesktop& desktop, TextLookup texts, Operation opera
     connect(button("OpentextButton"), &QPushButton::clicked, this, &HideDialog::openTextClicked);
     connect(button("PasteButton"), &QPushButton::clicked, this, &HideDialog::pasteClicked);
     connect(button("OKButton"), &QPushButton::clicked, this, &HideDialog::okClicked);
+    for (QLineEdit* box : {passwordBox_, confirmBox_}) connect(box, &QLineEdit::textChanged, this, &HideDialog::showRoom);
+    connect(textBox_, &QPlainTextEdit::textChanged, this, &HideDialog::showRoom);
+    connect(stepBox_, &NumberBox::textChanged, this, &HideDialog::showRoom);
     applyTexts();
 }
 
 void HideDialog::applyTexts() {
-    setWindowTitle(texts_(keys::kHideInformation));
+    showRoom();
     const QLatin1String labelKeys[] = {keys::kHidePasswordLabel, keys::kConfirmPasswordLabel, keys::kStepLabel,
                                        keys::kBaseColorLabel};
     for (int i = 0; i < 4; ++i) labels_[i]->setCaption(texts_(labelKeys[i]));
@@ -79,6 +83,7 @@ void HideDialog::run(std::int32_t step, ColorValue baseColor, const QWidget& mai
 void HideDialog::showEvent(QShowEvent* event) {
     OperationDialog::showEvent(event);
     passwordBox_->setFocus();
+    showRoom();
 }
 
 bool HideDialog::eventFilter(QObject* watched, QEvent* event) {
@@ -93,22 +98,49 @@ bool HideDialog::eventFilter(QObject* watched, QEvent* event) {
     return true;  // Enter never presses a button here
 }
 
+std::size_t HideDialog::Message::bytes() const { return password.size() + packMessageText(lines).size(); }
+
+HideDialog::Message HideDialog::message() const {
+    Message m{toCodePage(passwordBox_->text()), {}};
+    for (const QString& line : displayedLines(*textBox_)) m.lines.push_back(toCodePage(line));
+    return m;
+}
+
+void HideDialog::showRoom() {
+    const QString name = texts_(keys::kHideInformation);
+    if (!isVisible()) {
+        setWindowTitle(name);
+        return;
+    }
+    const std::size_t used = message().bytes();
+    const std::int32_t room = operation_.room(stepBox_->value());
+    const QLocale locale;
+    QString title = name + QStringLiteral(" \u2014 ") +
+                    texts_(keys::kHideRoom).arg(locale.toString(qulonglong{used}), locale.toString(room));
+    if (used > static_cast<std::size_t>(room)) title += QStringLiteral(" \u2014 ") + texts_(keys::kHideRoomTooLarge);
+    setWindowTitle(title);
+}
+
 void HideDialog::okClicked() {
     const QString password = passwordBox_->text();
-    const QStringList lines = displayedLines(*textBox_);
     if (password.isEmpty() || confirmBox_->text().isEmpty() || password != confirmBox_->text()) {
         desktop_.showMessage(texts_(keys::kPasswordNotConfirmed));
         return;
     }
-    if (lines.isEmpty()) {
+    const Message stored = message();
+    if (stored.lines.empty()) {
         desktop_.showMessage(texts_(keys::kNoTextEntered));
         return;
     }
-    std::vector<std::string> stored;
-    for (const QString& line : lines) stored.push_back(toCodePage(line));
+    // Refused here, with everything the user typed still in the boxes, rather than after the
+    // picture is closed.
+    if (stored.bytes() > static_cast<std::size_t>(operation_.room(stepBox_->value()))) {
+        desktop_.showMessage(texts_(keys::kTextTooLarge));
+        return;
+    }
     runHiddenThenClose([&] {
         operation_.remember(stepBox_->value(), colorBox_->selectedColor());
-        operation_.hide(toCodePage(password), stored);
+        operation_.hide(stored.password, stored.lines);
     });
 }
 

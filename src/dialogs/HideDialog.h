@@ -26,6 +26,8 @@ public:
         std::function<void(std::int32_t step, ColorValue baseColor)> remember;
         // Hides the password and lines (8-bit strings) and saves the picture.
         std::function<void(const std::string& password, const std::vector<std::string>& lines)> hide;
+        // How many message bytes (password and packed text) the open picture holds at a step.
+        std::function<std::int32_t(std::int32_t step)> room;
     };
 
     HideDialog(DialogDesktop& desktop, TextLookup texts, Operation operation, QWidget* parent = nullptr);
@@ -45,6 +47,15 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // The password and the lines Go! would hide, in the code page.
+    struct Message {
+        std::string password;
+        std::vector<std::string> lines;
+        std::size_t bytes() const;
+    };
+    Message message() const;
+    // The title: the dialog's name and how much of the picture's room the message takes.
+    void showRoom();
     void okClicked();
     void openTextClicked();
     void pasteClicked();

@@ -50,6 +50,10 @@ inline constexpr QLatin1String kPasteFromClipboard{"ItemD6"};
 inline constexpr QLatin1String kHideGoButton{"ItemD9"};
 inline constexpr QLatin1String kHideHelp{"ItemD7"};  // the first-run tips' Help button too
 inline constexpr QLatin1String kHideCancel{"ItemD8"};
+// The room in the title: "%1 of %2 bytes" (the message's bytes, the picture's room), and the
+// words added when the message does not fit.
+inline constexpr QLatin1String kHideRoom{"ItemD10"};
+inline constexpr QLatin1String kHideRoomTooLarge{"ItemD11"};
 
 // The extract dialog. Its Go! button reads kExtractFirstPhaseButton as each extract begins and
 // kExtractGoButton when a language is chosen.
@@ -65,6 +69,9 @@ inline constexpr QLatin1String kOutputHeading{"ItemE1"};
 inline constexpr QLatin1String kOverSourceChoice{"ItemE2"};
 inline constexpr QLatin1String kNumberedNameChoice{"ItemE3"};
 inline constexpr QLatin1String kAskForNameChoice{"ItemE4"};
+
+// The hint at a password box that has refused a letter the code page cannot store.
+inline constexpr QLatin1String kLetterNotStorable{"ItemF1"};
 
 // The picture's file changed while it was open: neither a wrong password nor a damaged file.
 inline constexpr QLatin1String kFileChanged{"ItemA61"};

@@ -2,6 +2,7 @@
 
 #include <QEventLoop>
 #include <QPushButton>
+#include <QShortcut>
 
 #include <exception>
 
@@ -9,6 +10,7 @@
 #include "dialogs/DialogPlacement.h"
 #include "dialogs/FlatButton.h"
 #include "dialogs/HelpKey.h"
+#include "dialogs/LanguageKeys.h"
 #include "widgets/DialogFont.h"
 
 namespace velmora {
@@ -64,12 +66,23 @@ OperationDialog::OperationDialog(DialogDesktop& desktop, TextLookup texts, int h
     connect(button("HelpButton"), &QPushButton::clicked, this, [this, helpTopic] { desktop_.openHelp(helpTopic); });
     addHelpKey(*this, *button("HelpButton"));
     connect(button("CancelButton"), &QPushButton::clicked, this, &QDialog::reject);
+    // The flat buttons never take the focus: Ctrl+Enter presses OK from anywhere in the dialog
+    // (Escape cancels, as in any dialog).
+    for (const QKeyCombination keys : {QKeyCombination(Qt::ControlModifier, Qt::Key_Return),
+                                       QKeyCombination(Qt::ControlModifier | Qt::KeypadModifier, Qt::Key_Enter)}) {
+        auto* pressOk = new QShortcut(QKeySequence(keys), this);
+        connect(pressOk, &QShortcut::activated, button("OKButton"), &QPushButton::click);
+    }
 }
 
 QPushButton* OperationDialog::button(const char* name) const { return findChild<QPushButton*>(QLatin1String(name)); }
 
 void OperationDialog::applyButtonTexts(const std::array<QLatin1String, 5>& captionKeys) {
     for (std::size_t i = 0; i < captionKeys.size(); ++i) button(kButtonRow[i].name)->setText(texts_(captionKeys[i]));
+}
+
+PasswordRefusal OperationDialog::passwordRefusal() {
+    return {beeper(), [this] { return texts_(keys::kLetterNotStorable); }};
 }
 
 void OperationDialog::addFrameLine(QRect place) {

@@ -6,6 +6,7 @@
 #include <functional>
 
 #include "dialogs/DialogDesktop.h"
+#include "widgets/PasswordBox.h"
 
 class QPushButton;
 
@@ -25,7 +26,7 @@ public:
         QString paste;
     };
 
-    // Help (and F1) opens helpTopic; Cancel closes the dialog.
+    // Help (and F1) opens helpTopic; Cancel (and Escape) closes the dialog; Ctrl+Enter presses OK.
     OperationDialog(DialogDesktop& desktop, TextLookup texts, int height, const QString& helpTopic,
                     const TextButtonPictures& pictures, QWidget* parent);
 
@@ -47,6 +48,8 @@ protected:
     std::function<void()> beeper() {
         return [this] { desktop_.beep(); };
     }
+    // For the password boxes: the beep, and the language's words for a refused letter at the box.
+    PasswordRefusal passwordRefusal();
     // Runs an action of a button; an error goes to the error box here, at the button, because
     // an exception must not unwind through Qt's event dispatch (what it skips leaks). Whether
     // the action succeeded.

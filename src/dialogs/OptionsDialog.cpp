@@ -9,6 +9,7 @@
 #include "dialogs/FlatButton.h"
 #include "dialogs/LanguageKeys.h"
 #include "skin/SkinLabel.h"
+#include "widgets/DialogFont.h"
 
 namespace velmora {
 
@@ -17,6 +18,7 @@ OptionsDialog::OptionsDialog(TextLookup texts, OutputPolicy firstShown, QWidget*
     setObjectName(QStringLiteral("OptionsForm"));
     setFixedSize(319, 155);
     setWindowFlag(Qt::WindowStaysOnTopHint);
+    setFont(dialogFont());  // the boxes were made for it; a desktop's larger font would not fit
 
     addTiledBackground(*this);
     addEtchedBorder(*this, {8, 16, 297, 73});

@@ -40,6 +40,7 @@ inline constexpr const char* kIconInvalid = "Icon image is not valid";
 inline constexpr const char* kMetafileInvalid = "Metafile is not valid";
 // Reasons that are not the system's own words.
 inline constexpr const char* kNotARegularFile = "Not a regular file";
+inline constexpr const char* kFileTooLarge = "The file is far larger than any file of its kind";
 inline constexpr const char* kOwnerNotKept = "The file belongs to another user, who would lose it";
 // A message of its own: a picture changed under the program is neither damaged nor locked.
 inline constexpr const char* kFileChanged = "The file was changed while it was open";

@@ -129,7 +129,7 @@ bool operator==(const FileIdentity& a, const FileIdentity& b) {
 
 ByteBuffer readWholeFile(const std::string& fileName, std::uint64_t maxBytes) {
     const SourceFile file(fileName);
-    if (file.size() > maxBytes) throw EngineError(messages::cannotOpenFile(fileName), systemReason(EFBIG));
+    if (file.size() > maxBytes) throw EngineError(messages::cannotOpenFile(fileName), messages::kFileTooLarge);
     ByteBuffer buffer(static_cast<std::size_t>(file.size()));
     file.readAt(0, buffer.span());
     return buffer;

@@ -48,9 +48,10 @@ HideOutcome hideMessage(CarrierPicture& picture, const HideRequest& request) {
         throw std::invalid_argument("step must lie in " + std::to_string(kMinStep) + " .. " + std::to_string(kMaxStep));
     if (request.password.empty() || request.password.size() > kMaxPasswordBytes)
         throw std::invalid_argument("password must have 1 .. " + std::to_string(kMaxPasswordBytes) + " bytes");
+    const std::uint64_t messageBytes = std::uint64_t{request.password.size()} + request.storedText.size();
+    if (messageBytes > static_cast<std::uint64_t>(messageCapacity(picture.width(), picture.height(), request.step)))
+        return HideOutcome::TooLarge;
     const SlotTable slots = collectSlots(picture.width(), picture.height(), request.step);
-    const std::uint64_t needed = std::uint64_t{request.password.size()} + request.storedText.size() + kMessageOverheadSlots;
-    if (needed > static_cast<std::uint64_t>(slots.count())) return HideOutcome::TooLarge;
 
     const auto writes = planWrites(slots, request);
     for (const auto& w : writes) picture.writePixel(w.x, w.y, w.value);

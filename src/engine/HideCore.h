@@ -29,7 +29,8 @@ enum class HideOutcome {
 // empty or longer than kMaxPasswordBytes.
 HideOutcome hideMessage(CarrierPicture& picture, const HideRequest& request);
 
-// How many message bytes (password plus text) fit the picture at this step.
+// How many message bytes (password plus packed text) fit the picture at this step: the one rule
+// of what fits, for the hide itself, the program's hide dialog and velmora-cli alike.
 std::int32_t messageCapacity(std::int32_t width, std::int32_t height, std::int32_t step);
 
 }  // namespace velmora

@@ -14,9 +14,9 @@
 
 #include "engine/EngineError.h"
 #include "engine/FileIo.h"
-
 #include "shell/LanguagePackFile.h"
 #include "shell/MainController.h"
+#include "skin/SeeThrough.h"
 
 namespace velmora {
 
@@ -24,25 +24,28 @@ namespace {
 const QString kMarker = QStringLiteral("&");
 const QString kPackExtension = QStringLiteral(".lng");
 
-// A pack's menu picture (16 x 16) comes through the file layer, a regular file of at most
-// 1 MiB, never a FIFO that would block the start; and it is decoded only when its header
-// gives a picture of menu size, so no file makes the decoder allocate much.
-QImage readMenuPicture(const QString& fileName) {
-    constexpr std::uint64_t kLongestPicture = std::uint64_t{1} << 20;
-    constexpr int kLargestSide = 256;
-    QByteArray bytes;
+// A pack picture is a small menu picture; anything far bigger is not one.
+constexpr std::uint64_t kMaxPictureBytes = 1 << 20;
+constexpr int kMaxPictureMegabytes = 4;  // decoded
+
+// The picture beside a pack, drawn with its see-through colour transparent. It is read like
+// any file beside the program: a regular file only (a FIFO would block the start), within its
+// cap, as a BMP. Anything else leaves the item with its caption only.
+QIcon packPicture(const QString& fileName) {
     try {
-        const ByteBuffer file = readWholeFile(QFile::encodeName(fileName).toStdString(), kLongestPicture);
-        bytes = QByteArray(reinterpret_cast<const char*>(file.data()), static_cast<qsizetype>(file.size()));
+        const ByteBuffer bytes = readWholeFile(QFile::encodeName(fileName).toStdString(), kMaxPictureBytes);
+        QByteArray data =
+            QByteArray::fromRawData(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size()));
+        QBuffer buffer(&data);
+        QImageReader reader(&buffer, "bmp");
+        reader.setAllocationLimit(kMaxPictureMegabytes);
+        const QImage picture = reader.read();
+        return picture.isNull() ? QIcon() : QIcon(QPixmap::fromImage(withSeeThroughCorner(picture)));
     } catch (const EngineError&) {
         return {};
     }
-    QBuffer buffer(&bytes);
-    QImageReader reader(&buffer, "bmp");
-    const QSize size = reader.size();
-    if (!size.isValid() || size.width() > kLargestSide || size.height() > kLargestSide) return {};
-    return reader.read();
 }
+
 }  // namespace
 
 LanguagePacks::LanguagePacks(MainController& controller, QMenu& submenu)
@@ -85,9 +88,7 @@ void LanguagePacks::buildLanguageMenu() {
         action->setData(name);  // the name itself: the menu may read an access letter into the caption
         action->setChecked(kMarker + name == controller_.settings().lang);
         action->setVisible(true);
-        // A picture that cannot be read leaves the item with its caption only.
-        const QImage picture = readMenuPicture(languageFolder() + name + QStringLiteral(".bmp"));
-        if (!picture.isNull()) action->setIcon(QIcon(QPixmap::fromImage(picture)));
+        action->setIcon(packPicture(languageFolder() + name + QStringLiteral(".bmp")));
     }
 }
 

@@ -8,9 +8,9 @@
 #include "engine/ExtractCore.h"
 #include "engine/HideCore.h"
 #include "engine/OperationMessages.h"
-#include "text/CodePageText.h"
 #include "shell/Desktop.h"
 #include "shell/DrumAnimator.h"
+#include "shell/LangSetting.h"
 #include "settings/IniStore.h"
 #include "shell/FileNames.h"
 
@@ -46,7 +46,7 @@ void MainController::start() {
     settings_.baseColor = store.readInteger(kSection, "BaseColor", defaults.baseColor);
     settings_.minimized = store.readBoolean(kSection, "Minimized", defaults.minimized);
     settings_.firstOpen = store.readBoolean(kSection, "FirstOpen", defaults.firstOpen);
-    settings_.lang = fromCodePage(store.readString(kSection, "Lang", toCodePage(defaults.lang)));
+    settings_.lang = langFromSetting(store.readString(kSection, "Lang", langToSetting(defaults.lang)));
 }
 
 void MainController::finish() {
@@ -55,7 +55,7 @@ void MainController::finish() {
     store.writeInteger(kSection, "Step", settings_.step);
     store.writeInteger(kSection, "BaseColor", settings_.baseColor);
     store.writeBoolean(kSection, "Minimized", settings_.minimized);
-    store.writeString(kSection, "Lang", toCodePage(settings_.lang));
+    store.writeString(kSection, "Lang", langToSetting(settings_.lang));
     store.writeBoolean(kSection, "FirstOpen", settings_.firstOpen);
     store.release();
 }
@@ -83,7 +83,9 @@ void MainController::setMenuLoaded(bool loaded) {
 
 void MainController::loadDrum(const QString& gif) { drum_.load(programFolder_ + gif); }
 
-// The program keeps running when an animation file is missing; the drum just stays as it was.
+// The program keeps running when an animation file is missing or bad; the drum just stays as
+// it was. The working and done animations go this way too: a missing one must never hide what
+// the operation did.
 void MainController::loadDrumOrGoOn(const QString& gif) {
     try {
         loadDrum(gif);
@@ -92,12 +94,16 @@ void MainController::loadDrumOrGoOn(const QString& gif) {
 }
 
 void MainController::openPicture(const QString& fileName) {
+    openPicture(fileName, [this](const QString& problem) { desktop_.showMessage(problem); });
+}
+
+void MainController::openPicture(const QString& fileName, const std::function<void(const QString&)>& report) {
     setMenuLoaded(true);
     try {
         picture_.load(fileSystemName(fileName));
         sourceFileName_ = fileName;
         if (!isCarrierSize(picture_.width(), picture_.height())) {
-            desktop_.showMessage(QString::fromLatin1(messages::kBitmapTooSmall) + sourceFileName_);
+            report(QString::fromLatin1(messages::kBitmapTooSmall) + sourceFileName_);
             closePicture();
             return;
         }
@@ -106,7 +112,7 @@ void MainController::openPicture(const QString& fileName) {
         loadDrum(QStringLiteral("2.gif"));
         drum_.setAnimate(true);
     } catch (const std::exception&) {
-        desktop_.showMessage(texts_.text(keys::kCannotOpenFile) + ' ' + fileName);
+        report(texts_.text(keys::kCannotOpenFile) + ' ' + fileName);
         closePicture();
     }
 }
@@ -126,6 +132,27 @@ void MainController::filesDropped(const QStringList& fileNames) {
     }
 }
 
+// A file manager may pass a thousand names: what went wrong comes in one message, each
+// problem once, the list cut short where it would outgrow the screen.
+void MainController::openStartFiles(const QStringList& fileNames) {
+    QStringList problems;
+    const auto note = [&](const QString& problem) {
+        if (!problems.contains(problem)) problems << problem;
+    };
+    for (const QString& name : fileNames) {
+        if (hasBmpExtension(name)) openPicture(name, note);
+        else note(kDropOnlyBmp);
+    }
+    if (problems.isEmpty()) return;
+    constexpr qsizetype kListed = 10;
+    if (problems.size() > kListed) {
+        const qsizetype more = problems.size() - kListed;
+        problems.resize(kListed);
+        problems << QStringLiteral("\u2026 +%1").arg(more);
+    }
+    desktop_.showMessage(problems.join(u'\n'));
+}
+
 void MainController::openCommand() {
     if (const auto name = desktop_.chooseOpenPicture()) openPicture(*name);
 }
@@ -138,10 +165,14 @@ void MainController::gifImageStop() { drum_.setFrameIndex(3); }
 
 void MainController::waitMs(std::int32_t ms) { velmora::waitMs(ms, ticks_); }
 
+std::int32_t MainController::messageRoom(std::int32_t step) const {
+    return messageCapacity(picture_.width(), picture_.height(), step);
+}
+
 void MainController::hideInfo(const std::string& password, const std::vector<std::string>& lines) {
     drum_.setLoop(true);
     drum_.setAnimate(true);
-    loadDrum(QStringLiteral("3.gif"));
+    loadDrumOrGoOn(QStringLiteral("3.gif"));
 
     const HideRequest request{settings_.step, settings_.baseColor, password, packMessageText(lines)};
     try {
@@ -194,7 +225,7 @@ void MainController::saveResult() {
 void MainController::playDone() {
     drum_.setLoop(false);
     drum_.setAnimate(true);
-    loadDrum(QStringLiteral("4.gif"));
+    loadDrumOrGoOn(QStringLiteral("4.gif"));
     waitMs(500);
 }
 
@@ -226,7 +257,7 @@ std::optional<std::vector<std::string>> MainController::extractInfo(const std::s
     }
     drum_.setLoop(true);
     drum_.setAnimate(true);
-    loadDrum(QStringLiteral("3.gif"));
+    loadDrumOrGoOn(QStringLiteral("3.gif"));
     waitMs(2000);
     drum_.setAnimate(false);
     return unpackMessageText(result.storedText, rewrap_);

@@ -4,6 +4,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -47,12 +48,17 @@ public:
 
     void openPicture(const QString& fileName);
     void closePicture();
+    // Each file in turn, with the message of each one that cannot be opened.
     void filesDropped(const QStringList& fileNames);
+    // The same for the files named on the command line, with one message for all.
+    void openStartFiles(const QStringList& fileNames);
     void openCommand();
     void drumClicked();
     void gifImageStop();
     void waitMs(std::int32_t ms);
 
+    // How many message bytes (password and packed text) the open picture holds at a step.
+    std::int32_t messageRoom(std::int32_t step) const;
     // Hides password and lines (8-bit strings) with the remembered step and base colour, saves
     // by the output file policy, and closes the carrier.
     void hideInfo(const std::string& password, const std::vector<std::string>& lines);
@@ -92,6 +98,8 @@ signals:
 
 private:
     void setMenuLoaded(bool loaded);
+    // Opens the picture or closes it again, passing what went wrong to report.
+    void openPicture(const QString& fileName, const std::function<void(const QString&)>& report);
     void loadDrum(const QString& gif);
     void loadDrumOrGoOn(const QString& gif);
     void saveResult();

@@ -12,6 +12,7 @@
 #include "dialogs/HideDialog.h"
 #include "dialogs/TextRows.h"
 #include "shell/Desktop.h"
+#include "shell/KeyboardReturn.h"
 #include "shell/LanguagePacks.h"
 #include "settings/IniStore.h"
 #include "shell/MainController.h"
@@ -60,7 +61,8 @@ MainWindow::MainWindow(MainController& controller, Desktop& desktop, GifAnimator
                            {[this](std::int32_t step, ColorValue base) { controller_.rememberStepAndColor(step, base); },
                             [this](const std::string& password, const std::vector<std::string>& lines) {
                                 controller_.hideInfo(password, lines);
-                            }},
+                            },
+                            [this](std::int32_t step) { return controller_.messageRoom(step); }},
                            this);
     extract_ = new ExtractDialog(desktop_, texts,
                                  {[this](const std::string& password) { return controller_.extractInfo(password); },
@@ -75,6 +77,7 @@ MainWindow::MainWindow(MainController& controller, Desktop& desktop, GifAnimator
     trayIcon_->setPopupMenu(menu_);
     trayMinimizer_ = new TrayMinimizer(*this, *trayIcon_, controller_, desktop_, this);
     connect(trayIcon_, &TrayIcon::doubleClicked, trayMinimizer_, &TrayMinimizer::restoreFromTray);
+    new KeyboardReturn(*this);
     connect(hide_, &OperationDialog::working, this, &MainWindow::blockCommands);
     connect(extract_, &OperationDialog::working, this, &MainWindow::blockCommands);
     controller_.setRewrap(textBoxRewrap(font()));
@@ -199,7 +202,9 @@ void MainWindow::minimizeCommand() { trayMinimizer_->toggle(); }
 void MainWindow::exitCommand() { close(); }
 void MainWindow::aboutCommand() { about_->exec(); }
 
-void MainWindow::minimizeButtonClicked() { trayMinimizer_->minimizeToTray(); }
+void MainWindow::minimizeButtonClicked() {
+    if (!blocked_) trayMinimizer_->minimizeToTray();  // the operation's messages need the window
+}
 void MainWindow::hideButtonClicked() { runItemOrBeep(hideAction_); }
 void MainWindow::extractButtonClicked() { runItemOrBeep(extractAction_); }
 void MainWindow::exitButtonClicked() { exitAction_->trigger(); }
@@ -212,7 +217,7 @@ void MainWindow::runItemOrBeep(QAction* item) {
 
 void MainWindow::openStartFiles(const QStringList& fileNames) {
     trayMinimizer_->stayOnScreen();
-    controller_.filesDropped(fileNames);
+    controller_.openStartFiles(fileNames);
 }
 
 void MainWindow::optionsCommand() {

@@ -17,7 +17,7 @@ struct KeyText {
 };
 
 // The built-in English texts, spelling included.
-constexpr std::array<KeyText, 44> kBuiltIn = {{
+constexpr std::array<KeyText, 47> kBuiltIn = {{
     {keys::kExtractFirstPhaseButton, "Go!"},
     {keys::kCannotOpenFile, "Can't open file"},
     {keys::kNumberedNameInfix, "_New_"},
@@ -61,6 +61,9 @@ constexpr std::array<KeyText, 44> kBuiltIn = {{
     {keys::kOverSourceChoice, "Don't save"},
     {keys::kNumberedNameChoice, "Save automatically"},
     {keys::kAskForNameChoice, "Show dialogue window while saving"},
+    {keys::kHideRoom, "%1 of %2 bytes"},
+    {keys::kHideRoomTooLarge, "too large"},
+    {keys::kLetterNotStorable, "This letter cannot be stored and was left out"},
     {keys::kFileChanged, messages::kFileChanged},
 }};
 

@@ -9,6 +9,9 @@ namespace velmora {
 VelmoraApplication::VelmoraApplication(int& argc, char** argv) : QApplication(argc, argv) {
     setApplicationName(QStringLiteral("Velmora"));
     setApplicationDisplayName(QStringLiteral("Velmora"));
+    // Only Exit and closing the main window end the program (and write the settings): a message
+    // box shown while the window is in the tray is the last window when it closes.
+    setQuitOnLastWindowClosed(false);
 }
 
 bool VelmoraApplication::notify(QObject* receiver, QEvent* event) {

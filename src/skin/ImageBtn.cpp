@@ -4,6 +4,7 @@
 #include <QPainter>
 
 #include "skin/PictureOutline.h"
+#include "skin/SeeThrough.h"
 
 namespace velmora {
 
@@ -17,14 +18,6 @@ QImage stretched(const QImage& picture, QSize size) {
 
 // The see-through colour of a face: its top-left pixel.
 QRgb keyColour(const QImage& face) { return face.pixel(0, 0) & 0x00FFFFFF; }
-
-void replaceColour(QImage& picture, QRgb colour, QRgb replacement) {
-    for (int y = 0; y < picture.height(); ++y) {
-        auto* row = reinterpret_cast<QRgb*>(picture.scanLine(y));
-        for (int x = 0; x < picture.width(); ++x)
-            if ((row[x] & 0x00FFFFFF) == colour) row[x] = replacement;
-    }
-}
 
 }  // namespace
 
@@ -40,8 +33,7 @@ void ImageBtn::setFaces(const QImage& normal, const QImage& pressed) {
 }
 
 void ImageBtn::setGlyph(const QImage& glyph) {
-    glyph_ = glyph.convertToFormat(QImage::Format_ARGB32);
-    if (!glyph_.isNull()) replaceColour(glyph_, glyph_.pixel(0, glyph_.height() - 1) & 0x00FFFFFF, 0);
+    glyph_ = withSeeThroughCorner(glyph);
     update();
 }
 

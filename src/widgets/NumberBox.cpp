@@ -13,6 +13,7 @@ namespace velmora {
 NumberBox::NumberBox(int minimum, int maximum, std::function<void()> beep, QWidget* parent)
     : QAbstractSpinBox(parent), minimum_(minimum), maximum_(maximum), beep_(std::move(beep)) {
     setValue(minimum);
+    connect(lineEdit(), &QLineEdit::textChanged, this, &NumberBox::textChanged);
 }
 
 QString NumberBox::text() const { return lineEdit()->text(); }

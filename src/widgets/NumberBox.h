@@ -25,6 +25,10 @@ public:
     void stepBy(int steps) override;
     QValidator::State validate(QString& input, int& position) const override;
 
+signals:
+    // The text changed: typed, stepped or set.
+    void textChanged();
+
 protected:
     StepEnabled stepEnabled() const override { return StepUpEnabled | StepDownEnabled; }
     void keyPressEvent(QKeyEvent* event) override;

@@ -36,7 +36,8 @@ struct ProgramStart {
 };
 
 // Velmora started from a program folder of its own (a copy of the built program with its
-// files and a settings file that skips the first-run tips), with its main window on the screen.
+// files and a settings file that skips the first-run tips), with its main window on the screen;
+// the arguments name pictures to open at start.
 class RunningProgram {
 public:
     explicit RunningProgram(const ProgramStart& start = {});

@@ -114,6 +114,19 @@ TEST(Desktop, HideAndExtractBeepWithoutAPictureAndExitEndsTheProgramWritingItsSe
         EXPECT_TRUE(written.contains(line)) << line << " in " << written.toStdString();
 }
 
+// Without a window manager nobody gives the keyboard back when a dialog closes: the program
+// must, or the main window's shortcuts stop working.
+TEST(Desktop, AfterADialogClosesTheMainWindowsShortcutsWork) {
+    RunningProgram program;
+    input::click(program.at(kBareSkin));
+    input::key("alt+o");
+    ASSERT_TRUE(program.awaitOtherWindow().has_value()) << "Alt+O opened no Options dialog";
+    input::key("Escape");
+    ASSERT_TRUE(waitUntil([&] { return program.otherWindows().empty(); }));
+    input::key("alt+x");
+    EXPECT_EQ(program.awaitExit(), 0) << "Alt+X did not end the program after the dialog closed";
+}
+
 TEST(Desktop, MinimizeTakesTheWindowOffTheScreen) {
     RunningProgram program;
     program.x.watch();

@@ -41,9 +41,24 @@ wait_until 10 on_screen $pid || fail "a double click on the tray icon did not br
 [[ "$(window_field "$main" 'Absolute upper-left X'),$(window_field "$main" 'Absolute upper-left Y')" == "$place" ]] ||
   fail "the window came back elsewhere"
 
-# Into the tray again, then Exit, the menu's last item, from the tray icon's menu.
+# Into the tray again. A picture that cannot be opened, chosen from the tray icon's menu (Open is
+# its first item): the message's OK leaves the program running in the tray.
 menu_choose $pid "$main" Down Down Down Return
 wait_until 10 in_tray $pid || fail "minimising a second time did not put the program in the tray"
+printf 'no picture' >"$work/bad.bmp"
+menu_choose $pid "$(tray_icon $pid)" Down Return
+wait_until 10 has_other_top_window $pid || fail "Open in the tray menu showed no file dialog"
+sleep 0.5
+xdotool type --delay 20 "$work/bad.bmp"
+xdotool key Return
+wait_until 10 eval "[[ -z \$(xdotool search --onlyvisible --name 'Open|Select' 2>/dev/null) ]]" || true
+sleep 1
+xdotool key Return  # the message's OK
+sleep 2
+kill -0 $pid 2>/dev/null || fail "the program ended when the message closed in the tray"
+in_tray $pid || fail "the program left the tray when the message closed"
+
+# Then Exit, the menu's last item, from the tray icon's menu.
 menu_choose $pid "$(tray_icon $pid)" Up Return
 wait_exit $pid 20
 grep -qx 'Minimized=1' <(settings) || fail "an exit from the tray did not keep Minimized=1: $(settings)"

@@ -110,7 +110,7 @@ TEST(DialogLook, TheOptionsHeadingIsASeeThroughLabelAboveTheFrame) {
 
 TEST(DialogLook, PressingAFlatButtonLeavesTheFocusWhereItWas) {
     test::RecordingDialogDesktop<> desktop;
-    HideDialog hide(desktop, [](const QString& key) { return key; }, {});
+    HideDialog hide(desktop, [](const QString& key) { return key; }, {{}, {}, [](std::int32_t) { return 100; }});
     hide.show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&hide));
     hide.confirmBox()->setFocus();

@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QTest>
 
 #include "DialogTest.h"
 #include "dialogs/ExtractDialog.h"
@@ -68,6 +69,20 @@ TEST_F(ExtractDialogTest, EnterPressesOkInEitherPhase) {
     EXPECT_EQ(finishes, 1);
     EXPECT_EQ(passwordsTried.size(), 1) << "the second press extracts nothing";
     EXPECT_FALSE(dialog.isVisible());
+}
+
+TEST_F(ExtractDialogTest, CtrlEnterPressesOkFromTheTextBoxInTheSecondPhase) {
+    found = std::vector<std::string>{"line"};
+    runDialog([&] {
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));  // shortcuts work in the active window
+        type(dialog.passwordBox(), "pw");
+        QTest::keyClick(dialog.passwordBox(), Qt::Key_Return, Qt::ControlModifier);
+        EXPECT_EQ(ok()->text(), QStringLiteral("OK"));
+        QTest::keyClick(dialog.textBox(), Qt::Key_Return, Qt::ControlModifier);
+        if (dialog.isVisible()) press(dialog.button("CancelButton"));
+    });
+    EXPECT_EQ(passwordsTried, QStringList{"pw"});
+    EXPECT_EQ(finishes, 1);
 }
 
 TEST_F(ExtractDialogTest, AFirstCaptionOfOkActsAsTheSecondPhase) {

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPlainTextEdit>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -10,6 +11,7 @@
 #include "DialogTest.h"
 #include "TextWidths.h"
 #include "dialogs/HideDialog.h"
+#include "widgets/ColorCombo.h"
 #include "widgets/NumberBox.h"
 
 namespace velmora::test {
@@ -43,7 +45,9 @@ protected:
                       {[this](std::int32_t, ColorValue) { ++remembered; },
                        [this](const std::string& password, const std::vector<std::string>& lines) {
                            hides.push_back({password, lines});
-                       }}};
+                       },
+                       [this](std::int32_t step) { return step == 20 ? roomAtStep20 : 1000; }}};
+    std::int32_t roomAtStep20 = 32000;
 };
 
 TEST_F(HideDialogTest, OkTestsPasswordsFirstThenText) {
@@ -241,6 +245,101 @@ TEST_F(HideDialogTest, TextComesFromFilesAndTheClipboard) {
     EXPECT_EQ(dialog.textBox()->toPlainText(), QStringLiteral("C[pasted]\u00E9"));
     press(dialog.button("HelpButton"));
     EXPECT_EQ(desktop.helpTopics, QStringList{"ID_02"});
+}
+
+// "pw" and "abcdefg" take 2 + 7 + 1 (the line's separator) bytes.
+TEST_F(HideDialogTest, AMessageTooLargeForThePictureIsRefusedWithEverythingKept) {
+    texts[keys::kTextTooLarge] = QStringLiteral("too large for the picture");
+    roomAtStep20 = 10;
+    runDialog([&] {
+        type(dialog.passwordBox(), "pw");
+        type(dialog.confirmBox(), "pw");
+        dialog.colorBox()->setSelectedColor(0x00FF00);
+        dialog.textBox()->setPlainText(QStringLiteral("abcdefgh"));
+        press(dialog.button("OKButton"));
+        EXPECT_EQ(desktop.messages, QStringList{"too large for the picture"});
+        EXPECT_TRUE(dialog.isVisible());
+        EXPECT_EQ(dialog.passwordBox()->text(), QStringLiteral("pw"));
+        EXPECT_EQ(dialog.confirmBox()->text(), QStringLiteral("pw"));
+        EXPECT_EQ(dialog.textBox()->toPlainText(), QStringLiteral("abcdefgh"));
+        EXPECT_EQ(dialog.stepBox()->value(), 20);
+        EXPECT_EQ(dialog.colorBox()->selectedColor(), 0x00FF00);
+        EXPECT_EQ(remembered, 0) << "nothing is stored while a test fails";
+
+        dialog.textBox()->setPlainText(QStringLiteral("abcdefg"));  // exactly full
+        press(dialog.button("OKButton"));
+    });
+    EXPECT_EQ(desktop.messages.size(), 1);
+    ASSERT_EQ(hides.size(), 1u);
+    EXPECT_EQ(hides[0].lines, std::vector<std::string>{"abcdefg"});
+    EXPECT_EQ(remembered, 1);
+}
+
+TEST_F(HideDialogTest, TheTitleShowsTheRoomTheMessageTakesAsItChanges) {
+    roomAtStep20 = 10;
+    texts[keys::kHideInformation] = QStringLiteral("Hide");
+    texts[keys::kHideRoom] = QStringLiteral("%1 of %2");
+    texts[keys::kHideRoomTooLarge] = QStringLiteral("over");
+    QStringList titles;
+    runDialog([&] {
+        titles << dialog.windowTitle();
+        type(dialog.passwordBox(), "pw");
+        titles << dialog.windowTitle();
+        type(dialog.confirmBox(), "pw");  // the second box is not stored
+        titles << dialog.windowTitle();
+        dialog.textBox()->setPlainText(QStringLiteral("abc"));
+        titles << dialog.windowTitle();
+        desktop.clipboard = QStringLiteral("defgh");
+        press(dialog.button("PasteButton"));
+        titles << dialog.windowTitle();
+        QTest::keyClick(dialog.stepBox(), Qt::Key_Up);  // another step, another room
+        titles << dialog.windowTitle();
+        press(dialog.button("CancelButton"));
+    });
+    EXPECT_EQ(titles, (QStringList{QStringLiteral("Hide \u2014 0 of 10"), QStringLiteral("Hide \u2014 2 of 10"),
+                                   QStringLiteral("Hide \u2014 2 of 10"), QStringLiteral("Hide \u2014 6 of 10"),
+                                   QStringLiteral("Hide \u2014 11 of 10 \u2014 over"),
+                                   QStringLiteral("Hide \u2014 11 of ") + QLocale().toString(1000)}));
+}
+
+TEST_F(HideDialogTest, CtrlEnterPressesGoFromAnyBoxAndEscapeCancels) {
+    const struct {
+        const char* from;
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+    } cases[] = {
+        {"the text box", Qt::Key_Return, Qt::ControlModifier},
+        {"the first password box", Qt::Key_Enter, Qt::ControlModifier | Qt::KeypadModifier},
+        {"the step box", Qt::Key_Return, Qt::ControlModifier},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.from);
+        hides.clear();
+        runDialog([&] {
+            ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));  // shortcuts work in the active window
+            type(dialog.passwordBox(), "pw");
+            type(dialog.confirmBox(), "pw");
+            dialog.textBox()->setPlainText(QStringLiteral("text"));
+            QWidget* box = std::string_view(c.from) == "the text box"  ? static_cast<QWidget*>(dialog.textBox())
+                           : std::string_view(c.from) == "the step box" ? static_cast<QWidget*>(dialog.stepBox())
+                                                                        : dialog.passwordBox();
+            box->setFocus();
+            QTest::keyClick(box, c.key, c.modifiers);
+            if (dialog.isVisible()) press(dialog.button("CancelButton"));
+        });
+        ASSERT_EQ(hides.size(), 1u);
+        EXPECT_EQ(hides[0].lines, std::vector<std::string>{"text"}) << "no line break was typed";
+    }
+    hides.clear();
+    bool closed = false;
+    runDialog([&] {
+        type(dialog.passwordBox(), "pw");
+        QTest::keyClick(dialog.passwordBox(), Qt::Key_Escape);
+        closed = !dialog.isVisible();
+        if (!closed) press(dialog.button("CancelButton"));
+    });
+    EXPECT_TRUE(closed);
+    EXPECT_TRUE(hides.empty());
 }
 
 }  // namespace

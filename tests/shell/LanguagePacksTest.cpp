@@ -6,6 +6,7 @@
 
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <filesystem>
 
 #include "DialogFixture.h"
@@ -125,6 +126,36 @@ TEST_F(LanguagePacksTest, AClickMovesTheCheckAppliesThePackAtOnceAndSurvivesARes
     restartProgram();
     EXPECT_EQ(checked(), QStringList{"Russian"});
     EXPECT_EQ(window->languageAction()->text(), QStringLiteral("Yazyk"));
+}
+
+TEST_F(LanguagePacksTest, AnyPackNameStaysChosenAcrossARestartAndKeepsTheFileWhole) {
+    const ScopedCodePage westernDesktop("windows-1252");
+    const struct {
+        QString name;
+        std::string settingsLine;  // the Lang line written
+    } cases[] = {
+        {QStringLiteral("Caf\u00E9"), "Lang=&Caf\xE9"},  // the 8-bit form where it holds the name
+        {QStringLiteral("\u0401\u043B\u043A\u0430"), "Lang=%%26%D0%81%D0%BB%D0%BA%D0%B0"},
+        {QStringLiteral("two\nlines"), "Lang=%%26two%0Alines"},
+        {QStringLiteral("%41 odd"), "Lang=&%41 odd"},
+        {QStringLiteral("trail "), "Lang=%%26trail%20"},  // the file's syntax would drop the space
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name.toStdString());
+        std::filesystem::remove_all(folder("Language").toStdString());
+        writePack(c.name, "[Velmora]\r\n" + packEntry(keys::kLanguage, "chosen") + "\r\n");
+        writeSettings("");
+        startProgram();
+        languageItem(c.name)->trigger();
+        restartProgram();
+        EXPECT_EQ(checked(), QStringList{c.name});
+        EXPECT_EQ(window->languageAction()->text(), QStringLiteral("chosen"));
+        window->close();
+        const Bytes file = readFile(folder("velmora.ini").toStdString());
+        const std::string written(file.begin(), file.end());
+        EXPECT_NE(written.find(c.settingsLine + "\n"), std::string::npos) << written;
+        EXPECT_EQ(std::count(written.begin(), written.end(), '\n'), 7) << written;
+    }
 }
 
 TEST_F(LanguagePacksTest, APackWithOneKeyChangesThatTextOnly) {

@@ -66,6 +66,20 @@ TEST_F(Controller, DroppedFilesOpenInOrderAndOthersAreRefused) {
     EXPECT_EQ(drum.commands.join('|'), kOpened + '|' + kOpened);
 }
 
+TEST_F(Controller, FilesNamedAtStartReportWhatFailsInOneMessage) {
+    QStringList names = {folder("notes.txt")};
+    for (int i = 0; i < 1000; ++i) names << folder(QStringLiteral("gone%1.bmp").arg(i));
+    names << picture("last.bmp") << folder("more.txt");
+    controller->openStartFiles(names);
+    ASSERT_EQ(desktop.messages.size(), 1);
+    const QStringList lines = desktop.messages.first().split(u'\n');
+    ASSERT_EQ(lines.size(), 11);
+    EXPECT_EQ(lines[0], QStringLiteral("You can drop only *.bmp files!"));
+    EXPECT_EQ(lines[1], "Can't open file " + folder("gone0.bmp"));
+    EXPECT_EQ(lines[10], QStringLiteral("\u2026 +991"));
+    EXPECT_EQ(controller->sourceFileName(), folder("last.bmp"));
+}
+
 TEST_F(Controller, TheDrumOpensOnlyInTheEmptyStateAndShowsFrameThreeWhenAPlayEnds) {
     desktop.openAnswers = {QString(), picture("p.bmp")};
     controller->drumClicked();  // cancelled
@@ -171,6 +185,18 @@ TEST_F(Hiding, EachOutputPolicySavesWhereItSays) {
                   QStringLiteral("Loop 1|Animate 1|load 3.gif|Loop 0|Animate 1|load 4.gif|load 1.gif"));
         EXPECT_EQ(controller->settings().step, 7);
     }
+}
+
+TEST_F(Hiding, MissingWorkingAndDoneAnimationsNeverHideTheResult) {
+    QFile::remove(folder("3.gif"));
+    QFile::remove(folder("4.gif"));
+    controller->setOutputPolicy(OutputPolicy::OverSource);
+    controller->openPicture(picture("p.bmp"));
+    hide();
+    EXPECT_EQ(desktop.messages, QStringList{"The information was succesfully hidden in the file " + folder("p.bmp")});
+    EXPECT_EQ(desktop.errors, QStringList());
+    controller->openPicture(folder("p.bmp"));
+    EXPECT_EQ(controller->extractInfo("pw"), std::optional(kLines));
 }
 
 TEST_F(Hiding, NumberedNamesSkipTakenOnesAndMayHaveNoInfix) {

@@ -1,15 +1,13 @@
 // The shipped Russian pack: it has every key of the table, and after a switch to it no text of
 // the program stays English.
-#include <QFile>
-
 #include "ProgramFixture.h"
 #include "ScopedCodePage.h"
+#include "ShippedPacks.h"
 #include "ShownTexts.h"
 #include "dialogs/AboutDialog.h"
 #include "dialogs/HideDialog.h"
 #include "engine/CodePage.h"
 #include "settings/IniStore.h"
-#include "support/BuildPaths.h"
 
 namespace velmora::test {
 namespace {
@@ -20,11 +18,7 @@ bool hasCyrillic(const QString& text) {
 
 class RussianPackTest : public ProgramFixture {
 protected:
-    RussianPackTest() {
-        QDir().mkpath(folder("Language"));
-        for (const char* pack : {"English.lng", "Russian.lng"})
-            QFile::copy(QString::fromStdString(test::besideTestProgram(VELMORA_ASSETS_DIR "/Language/")) + pack, folder("Language/") + pack);
-    }
+    RussianPackTest() { copyShippedLanguageFolder(folder("")); }
     // The pack names its code page, so it reads right under a locale that is not Cyrillic, as
     // most UTF-8 locales are not.
     ScopedCodePage western{"windows-1252"};

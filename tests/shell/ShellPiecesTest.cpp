@@ -1,4 +1,5 @@
 // Settings at start and close, the timed wait, the error box and the dialog placement.
+#include <QApplication>
 #include <QTimer>
 
 #include <chrono>
@@ -6,6 +7,7 @@
 #include "ControllerFixture.h"
 #include "dialogs/DialogPlacement.h"
 #include "settings/IniStore.h"
+#include "shell/QtDesktop.h"
 
 namespace velmora::test {
 namespace {
@@ -85,6 +87,21 @@ TEST(ErrorBox, EndsASentenceWithADot) {
         {"", ""},
     };
     for (const auto& [text, shown] : cases) EXPECT_EQ(errorBoxText(text), shown) << text.toStdString();
+}
+
+// In the tray no window is shown, so the box is the last window when it closes: that must not
+// end the program.
+TEST(ErrorBox, AMessageClosingWhileNoWindowIsShownLeavesTheProgramRunning) {
+    for (const QWidget* window : QApplication::topLevelWidgets()) ASSERT_FALSE(window->isVisible());
+    QtDesktop desktop;
+    QTimer::singleShot(0, [&desktop] {
+        QTimer::singleShot(50, [] {
+            if (QWidget* box = QApplication::activeModalWidget()) box->close();
+        });
+        desktop.showMessage(QStringLiteral("Can't open file x.bmp"));
+        QTimer::singleShot(100, [] { QCoreApplication::exit(7); });
+    });
+    EXPECT_EQ(QCoreApplication::exec(), 7) << "the box's closing ended the program";
 }
 
 TEST(ErrorBox, AnErrorInAnEventHandlerIsShownAndTheProgramGoesOn) {

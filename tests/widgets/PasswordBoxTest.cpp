@@ -1,5 +1,5 @@
 // The password box: what it takes typed, pasted, dropped or composed, and what it refuses with a
-// beep instead of weakening the password to "?".
+// beep and a hint at the box instead of weakening the password to "?".
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -11,6 +11,7 @@
 #include <functional>
 #include <memory>
 
+#include "widgets/BalloonHint.h"
 #include "widgets/PasswordBox.h"
 
 namespace velmora::test {
@@ -37,8 +38,12 @@ protected:
         QApplication::sendEvent(box.get(), &event);
     }
 
+    QWidget& balloon() const { return *box->findChild<BalloonHint*>(); }
+
     int beeps = 0;
-    std::unique_ptr<QLineEdit> box{makePasswordBox("PwdEdit", {0, 0, 177, 21}, [this] { ++beeps; }, nullptr)};
+    QString hintWords = QStringLiteral("Not that one");
+    std::unique_ptr<QLineEdit> box{makePasswordBox(
+        "PwdEdit", {0, 0, 177, 21}, {[this] { ++beeps; }, [this] { return hintWords; }}, nullptr)};
 };
 
 TEST_F(PasswordBoxTest, TakesWhatTheCodePageStoresAndRefusesTheRestWithABeep) {
@@ -72,10 +77,48 @@ TEST_F(PasswordBoxTest, TakesWhatTheCodePageStoresAndRefusesTheRestWithABeep) {
         SCOPED_TRACE(c.name);
         box->setText(QStringLiteral("ab"));
         beeps = 0;
+        balloon().hide();
         c.edit();
         EXPECT_EQ(box->text(), c.text);
         EXPECT_EQ(beeps, c.beeps);
+        EXPECT_EQ(balloon().isVisible(), c.beeps > 0) << "a hint with each refusal, and only then";
     }
+}
+
+// Many desktops play no beep, so the refusal is said at the box too, in the words of the
+// moment; the hint outlasts the release of the refused key (a tooltip would not) and goes with
+// the box.
+TEST_F(PasswordBoxTest, ARefusalIsSaidInAHintUnderTheBoxThatOutlastsTheKeyRelease) {
+    QWidget dialog;
+    dialog.setGeometry(300, 200, 240, 120);
+    QLineEdit* shown = makePasswordBox("PwdEdit", {20, 30, 177, 21}, {[this] { ++beeps; }, [this] { return hintWords; }},
+                                       &dialog);
+    const BalloonHint& hint = *shown->findChild<BalloonHint*>();
+    dialog.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+    shown->setFocus();
+
+    QTest::keyClicks(shown, QStringLiteral("a"));
+    for (const QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {  // as a keyboard sends it
+        QKeyEvent key(type, Qt::Key_unknown, Qt::NoModifier, QStringLiteral("\u0416"));
+        QApplication::sendEvent(shown, &key);
+    }
+    QCoreApplication::processEvents();
+    EXPECT_EQ(shown->text(), QStringLiteral("a"));
+    EXPECT_EQ(beeps, 1);
+    ASSERT_TRUE(hint.isVisible());
+    EXPECT_TRUE(hint.isWindow());
+    EXPECT_EQ(hint.text(), QStringLiteral("Not that one"));
+    EXPECT_EQ(hint.pos(), shown->mapToGlobal(QPoint(0, shown->height())));
+    EXPECT_GE(hint.contentsRect().width(), hint.fontMetrics().horizontalAdvance(hint.text()));
+
+    hintWords = QStringLiteral("Pas celle-ci");  // a language chosen meanwhile
+    QGuiApplication::clipboard()->setText(QStringLiteral("\u6F22"));
+    QTest::keyClick(shown, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(hint.text(), QStringLiteral("Pas celle-ci"));
+
+    dialog.hide();
+    EXPECT_FALSE(hint.isVisible()) << "the hint goes with its dialog";
 }
 
 }  // namespace
