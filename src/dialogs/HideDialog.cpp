@@ -115,8 +115,13 @@ void HideDialog::showRoom() {
     const std::size_t used = message().bytes();
     const std::int32_t room = operation_.room(stepBox_->value());
     const QLocale locale;
+    const QString usedText = locale.toString(qulonglong{used});
+    const QString roomText = locale.toString(room);
+    const QString words = texts_(keys::kHideRoom);
+    // A pack's text that lacks a number's place still shows both numbers.
+    const bool placesBoth = words.contains(QLatin1String("%1")) && words.contains(QLatin1String("%2"));
     QString title = name + QStringLiteral(" \u2014 ") +
-                    texts_(keys::kHideRoom).arg(locale.toString(qulonglong{used}), locale.toString(room));
+                    (placesBoth ? words.arg(usedText, roomText) : usedText + QStringLiteral(" / ") + roomText);
     if (used > static_cast<std::size_t>(room)) title += QStringLiteral(" \u2014 ") + texts_(keys::kHideRoomTooLarge);
     setWindowTitle(title);
 }

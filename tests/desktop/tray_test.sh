@@ -48,13 +48,16 @@ wait_until 10 in_tray $pid || fail "minimising a second time did not put the pro
 printf 'no picture' >"$work/bad.bmp"
 menu_choose $pid "$(tray_icon $pid)" Down Return
 wait_until 10 has_other_top_window $pid || fail "Open in the tray menu showed no file dialog"
-sleep 0.5
+file_dialog=$(other_top_windows $pid | head -n 1)
+sleep 0.5  # the dialog takes the keyboard just after it appears
 xdotool type --delay 20 "$work/bad.bmp"
 xdotool key Return
-wait_until 10 eval "[[ -z \$(xdotool search --onlyvisible --name 'Open|Select' 2>/dev/null) ]]" || true
-sleep 1
+message_up() { ! viewable "$file_dialog" && has_other_top_window $pid; }
+wait_until 10 message_up || fail "no message came for a picture that cannot be opened"
+sleep 0.5
 xdotool key Return  # the message's OK
-sleep 2
+wait_until 10 eval "! has_other_top_window $pid" || fail "the message did not close"
+sleep 1
 kill -0 $pid 2>/dev/null || fail "the program ended when the message closed in the tray"
 in_tray $pid || fail "the program left the tray when the message closed"
 
