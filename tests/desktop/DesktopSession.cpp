@@ -8,6 +8,7 @@
 #include <QThread>
 
 #include <stdexcept>
+#include "support/BmpBuilder.h"
 #include "support/BuildPaths.h"
 
 namespace velmora::desktop {
@@ -49,6 +50,14 @@ void click(QPoint screen, int button) {
 void key(const char* name) { xdotool({"key", QLatin1String(name)}); }
 
 }  // namespace input
+
+ProgramStart openingPicture(const QTemporaryDir& pictures, int width, int rows) {
+    const QString picture = pictures.filePath(QStringLiteral("picture.bmp"));
+    test::writeFile(picture.toStdString(), test::buildBmp({.width = width, .rows = rows}));
+    ProgramStart start;
+    start.arguments = {picture};
+    return start;
+}
 
 RunningProgram::RunningProgram(const ProgramStart& start) {
     // The built program and everything beside it, but not a settings file of earlier runs.

@@ -35,6 +35,9 @@ struct ProgramStart {
     QStringList arguments;
 };
 
+// A start that opens a picture of the given size, written into `pictures`.
+ProgramStart openingPicture(const QTemporaryDir& pictures, int width, int rows);
+
 // Velmora started from a program folder of its own (a copy of the built program with its
 // files and a settings file that skips the first-run tips), with its main window on the screen;
 // the arguments name pictures to open at start.

@@ -5,7 +5,6 @@
 #include <QTemporaryDir>
 
 #include "DesktopSession.h"
-#include "support/BmpBuilder.h"
 
 namespace velmora::desktop {
 namespace {
@@ -14,11 +13,7 @@ const QPoint kHide{92, 60};
 
 TEST(DesktopHideRoom, TheTitleCountsAsTheUserTypesAndATooLargeTextKeepsTheDialog) {
     QTemporaryDir pictures;
-    const QString picture = pictures.filePath(QStringLiteral("small.bmp"));
-    test::writeFile(picture.toStdString(), test::buildBmp({.width = 40, .rows = 40}));
-    ProgramStart start;
-    start.arguments = {picture};
-    RunningProgram program(start);  // 40 x 40 at step 20: room for 76 bytes
+    RunningProgram program(openingPicture(pictures, 40, 40));  // at step 20: room for 76 bytes
 
     input::click(program.at(kHide));
     const auto dialog = program.awaitOtherWindow();

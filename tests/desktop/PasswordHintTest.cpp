@@ -7,7 +7,6 @@
 #include <QThread>
 
 #include "DesktopSession.h"
-#include "support/BmpBuilder.h"
 
 namespace velmora::desktop {
 namespace {
@@ -18,11 +17,7 @@ const QRect kPasswordBox{24, 32, 177, 21};
 
 TEST(DesktopPasswordHint, ARefusedLetterRingsTheBellAndShowsAHintUnderTheBox) {
     QTemporaryDir pictures;
-    const QString picture = pictures.filePath(QStringLiteral("picture.bmp"));
-    test::writeFile(picture.toStdString(), test::buildBmp({.width = 64, .rows = 64}));
-    ProgramStart start;
-    start.arguments = {picture};
-    RunningProgram program(start);
+    RunningProgram program(openingPicture(pictures, 64, 64));
 
     input::click(program.at(kHide));
     const auto dialog = program.awaitOtherWindow();
