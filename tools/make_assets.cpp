@@ -40,7 +40,7 @@ void writeLook(const std::filesystem::path& look) {
     Raster skin = drawSkin();
     writeBmp((look / "skin.bmp").string(), skin);
     for (const NamedRaster& face : drawSkinButtons(skin)) writeBmp((look / (face.name + ".bmp")).string(), face.raster);
-    for (int size : {32, 48, 64, 128})
+    for (int size : {16, 24, 32, 48, 64, 128, 256})
         writePng((look / ("velmora" + std::to_string(size) + ".png")).string(), withAlpha(drawProgramIcon(size)));
     for (const auto& set : {drawMenuPictures(), drawButtonPictures()})
         for (const NamedIcon& icon : set) writePng((look / (icon.name + ".png")).string(), withAlpha(icon.picture));

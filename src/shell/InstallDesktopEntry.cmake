@@ -3,6 +3,7 @@
 # Given by the install rules: desktop_entry_template, desktop_entry_built, launcher_dir and
 # applications_dir (the last two relative to the prefix).
 set(launcher "${CMAKE_INSTALL_PREFIX}/${launcher_dir}/velmora")
+set(launcher_path "${launcher}")  # TryExec takes the path as a plain string, never quoted
 # The entry's Exec line quotes a path with blanks; the few characters that would need escapes
 # inside quotes as well are refused rather than written wrong.
 if(launcher MATCHES "[\"`$\\\\]")

@@ -1,6 +1,11 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <cstdio>
+#include <string_view>
+
+#include "engine/Version.h"
+
 #include "shell/MainController.h"
 #include "shell/MainWindow.h"
 #include "anim/GifAnimator.h"
@@ -13,6 +18,11 @@
 using namespace velmora;
 
 int main(int argc, char** argv) {
+    // Answered before Qt starts, so it works without a display (scripts, package checks).
+    if (argc == 2 && std::string_view(argv[1]) == "--version") {
+        std::printf("velmora %s\n", programVersion);
+        return std::fflush(stdout) == 0 && !std::ferror(stdout) ? 0 : 1;
+    }
     // Qt takes options of its own from the command line, and some read files without a limit
     // (-stylesheet /dev/zero never ends). The program's arguments are pictures to open and
     // nothing else, so Qt sees the program's name alone.

@@ -23,7 +23,7 @@ QIcon menuPicture(const QString& name) { return iconOf({QStringLiteral("menu_%1.
 
 QIcon programIcon() {
     QStringList names;
-    for (int size : {32, 48, 64, 128}) names << QStringLiteral("velmora%1.png").arg(size);
+    for (int size : {16, 24, 32, 48, 64, 128, 256}) names << QStringLiteral("velmora%1.png").arg(size);
     return iconOf(names);
 }
 

@@ -11,7 +11,7 @@ namespace velmora {
 QImage lookPicture(const QString& fileName);
 // The 16 × 16 picture of a popup menu item, such as "open" for menu_open.png.
 QIcon menuPicture(const QString& name);
-// The program icon at every size it is drawn in (32, 48, 64 and 128 pixels).
+// The program icon at every size it is drawn in (16 to 256 pixels).
 QIcon programIcon();
 
 }  // namespace velmora

@@ -30,7 +30,8 @@ TEST(SmallPictures, PngPicturesHaveTheirSizeAndAClearBackground) {
         int size;
     };
     const Case cases[] = {
-        {"velmora32.png", 32},     {"velmora48.png", 48},        {"velmora64.png", 64},    {"velmora128.png", 128},
+        {"velmora16.png", 16},     {"velmora24.png", 24},        {"velmora32.png", 32},    {"velmora48.png", 48},
+        {"velmora64.png", 64},     {"velmora128.png", 128},      {"velmora256.png", 256},
         {"menu_open.png", 16},     {"menu_hide.png", 16},        {"menu_extract.png", 16}, {"menu_close.png", 16},
         {"menu_language.png", 16}, {"menu_minimize.png", 16},    {"menu_options.png", 16}, {"menu_help.png", 16},
         {"menu_about.png", 16},    {"menu_exit.png", 16},        {"button_ok.png", 16},    {"button_cancel.png", 16},
