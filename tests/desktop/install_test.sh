@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # The install into a temporary prefix: the layout, a menu entry that passes
-# desktop-file-validate, a manual page without warnings, the installed program started by the
-# entry's own command line with a BMP named on it (as a file manager's "Open with" does), past
-# the first-run tips, and run by a user who may not write the installed folder, whose settings
-# therefore go to ~/.config/velmora; and the README's uninstall, which leaves nothing behind.
+# desktop-file-validate, an AppStream entry that appstreamcli accepts, manual pages without
+# warnings, the installed program started by the entry's own command line with a BMP named on
+# it (as a file manager's "Open with" does), past the first-run tips, and run by a user who may
+# not write the installed folder, whose settings therefore go to ~/.config/velmora; and the
+# README's uninstall, which removes exactly what the install wrote, also after an install into
+# another prefix.
 # Usage: xvfb-run -s -ac install_test.sh BUILD_FOLDER
 set -euo pipefail
 source "$(dirname "$0")/x11_windows.sh"
@@ -24,13 +26,19 @@ trap cleanup EXIT
 
 prefix=$work/prefix
 cmake --install "$build" --prefix "$prefix" >/dev/null
+# Another install in between, into another prefix, replaces the build folder's manifest.
+other=$work/other
+cmake --install "$build" --prefix "$other" >/dev/null
+# And the same install again: its record still lists each file once.
+cmake --install "$build" --prefix "$prefix" >/dev/null
 
 program=$prefix/lib/velmora
 for file in velmora 1.gif 2.gif 3.gif 4.gif help_eng.hlp Language/English.lng look/velmora32.png \
-  ../../bin/velmora-cli ../../share/man/man1/velmora-cli.1 ../../share/applications/velmora.desktop; do
+  ../../bin/velmora-cli ../../share/man/man1/velmora-cli.1.gz ../../share/man/man1/velmora.1.gz \
+  ../../share/applications/velmora.desktop; do
   [[ -f $program/$file ]] || fail "not installed: $program/$file"
 done
-for side in 32 48 64 128; do
+for side in 16 24 32 48 64 128 256; do
   [[ -f $prefix/share/icons/hicolor/${side}x$side/apps/velmora.png ]] || fail "no ${side}x$side icon"
 done
 [[ -L $prefix/bin/velmora && $(realpath "$prefix/bin/velmora") == "$program/velmora" ]] ||
@@ -41,8 +49,13 @@ entry=$prefix/share/applications/velmora.desktop
 report=$(desktop-file-validate "$entry" 2>&1) || fail "desktop-file-validate: $report"
 [[ -z $report ]] || fail "desktop-file-validate has remarks: $report"
 grep -qx 'MimeType=image/bmp;' "$entry" || fail "the entry does not open BMP pictures"
-report=$(groff -man -ww -z "$prefix/share/man/man1/velmora-cli.1" 2>&1)
-[[ -z $report ]] || fail "the manual page has warnings: $report"
+grep -qx "TryExec=$prefix/bin/velmora" "$entry" || fail "the entry's TryExec is not the launcher"
+for page in velmora velmora-cli; do
+  report=$(zcat "$prefix/share/man/man1/$page.1.gz" | groff -man -ww -z 2>&1)
+  [[ -z $report ]] || fail "the manual page $page(1) has warnings: $report"
+done
+metainfo=("$prefix"/share/metainfo/*.metainfo.xml)
+report=$(appstreamcli validate --no-net "${metainfo[@]}" 2>&1) || fail "appstreamcli validate: $report"
 
 # The installed folder belongs to someone else: as root, the program runs as nobody; as anyone
 # else, the folder is made read-only. The picture is too small, so its message shows that the
@@ -77,10 +90,17 @@ wait_exit $pid 20
 [[ ! -e $program/velmora.ini ]] || fail "settings written into the installed folder"
 grep -qx '\[Main\]' "$home/.config/velmora/velmora.ini" || fail "no settings in ~/.config/velmora"
 
-# Uninstall as the README says.
+# Uninstall as the README says, with the record the install kept in its program folder: it
+# names exactly the files the install wrote, itself included.
 chmod -R u+w "$program"
-xargs -d '\n' rm -f -- <"$manifest"
+record=$program/install_manifest.txt
+[[ -f $record ]] || fail "the install kept no record of its files"
+diff <(sort "$record") <(find "$prefix" ! -type d | sort) >&2 ||
+  fail "the record is not the list of files the install wrote"
+other_files=$(find "$other" ! -type d | sort)
+xargs -d '\n' rm -f -- <"$record"
 find "$program" -depth -type d -empty -delete
 left=$(find "$prefix" ! -type d)
 [[ -z $left ]] || fail "the uninstall left $left"
+[[ $(find "$other" ! -type d | sort) == "$other_files" ]] || fail "the uninstall touched the other install"
 echo "install: all good"
