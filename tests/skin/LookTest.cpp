@@ -16,7 +16,8 @@ TEST(Look, TheBuiltInPicturesAreThereAtTheirSizes) {
     EXPECT_TRUE(lookPicture(QStringLiteral("no_such.bmp")).isNull());
     EXPECT_EQ(menuPicture(QStringLiteral("open")).availableSizes(), QList<QSize>{QSize(16, 16)});
     EXPECT_TRUE(menuPicture(QStringLiteral("no_such")).isNull());
-    EXPECT_EQ(programIcon().availableSizes(), (QList<QSize>{{32, 32}, {48, 48}, {64, 64}, {128, 128}}));
+    EXPECT_EQ(programIcon().availableSizes(),
+              (QList<QSize>{{16, 16}, {24, 24}, {32, 32}, {48, 48}, {64, 64}, {128, 128}, {256, 256}}));
 }
 
 }  // namespace
