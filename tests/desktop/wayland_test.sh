@@ -4,16 +4,19 @@
 # - without XWayland, it runs as a native Wayland client and keeps running;
 # in both, no pixel of the skin's see-through colour (the bottom-left pixel of look/skin.bmp)
 # reaches the screen, and the window is there (the screen changed where nothing else would).
-# Usage: wayland_test.sh PROGRAM_FOLDER
+# On Wayland, a program closed in the tray starts on the screen when there is no tray, and goes
+# into a tray of the StatusNotifierItem kind when the desktop has one (WATCHER stands in for it).
+# Usage: wayland_test.sh PROGRAM_FOLDER WATCHER
 set -euo pipefail
 source "$(dirname "$0")/x11_windows.sh"
-built=${1:?usage: wayland_test.sh PROGRAM_FOLDER}
+built=${1:?usage: wayland_test.sh PROGRAM_FOLDER WATCHER}
+watcher_program=${2:?usage: wayland_test.sh PROGRAM_FOLDER WATCHER}
 
 work=$(mktemp -d)
 use_leak_rules "$work"
-compositor= program=
+compositor= program= bus= watcher=
 cleanup() {
-  [[ -z $program ]] || kill "$program" 2>/dev/null || true
+  for p in $program $watcher $bus; do kill "$p" 2>/dev/null || true; done
   [[ -z $compositor ]] || kill "$compositor" 2>/dev/null || true
   wait 2>/dev/null || true
   [[ -n ${KEEP_WORK:-} ]] || rm -rf "$work"
@@ -30,6 +33,11 @@ export XDG_RUNTIME_DIR=$work/runtime
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM
 export XDG_SESSION_TYPE=wayland
+# A session bus of the test's own, with no tray on it until the watcher comes.
+export DBUS_SESSION_BUS_ADDRESS=unix:path=$work/bus
+dbus-daemon --session --address="$DBUS_SESSION_BUS_ADDRESS" --nofork --nopidfile &
+bus=$!
+wait_until 10 test -S "$work/bus" || fail "no session bus"
 
 # start_weston [--xwayland]: a headless compositor of the test's own; --debug lets the
 # screenshooter in.
@@ -92,9 +100,29 @@ check_session xwayland
 wait_until 10 eval "[[ -n \$(visible_windows $program) ]]" || fail "with XWayland the program is not an X client"
 stop_weston
 
-# Without XWayland it runs on Wayland itself.
+# Without XWayland it runs on Wayland itself. Closed in the tray last time, with no tray now: the
+# window must still come on the screen.
 start_weston
+printf '[Main]\nFirstOpen=0\nLang=&English\nMinimized=1\n' >"$work/program/velmora.ini"
 check_session wayland
 grep -q 'libQt6WaylandClient' /proc/"$program"/maps || fail "without XWayland the program did not load Qt's Wayland platform"
+kill "$program"
+wait "$program" 2>/dev/null || true
+
+# With a tray on the bus, the same start goes into it: the item registers, and the window stays
+# off the screen while the program runs.
+"$watcher_program" >"$work/watcher.log" &
+watcher=$!
+wait_until 10 grep -q ready "$work/watcher.log" || fail "the tray stand-in did not start"
+printf '[Main]\nFirstOpen=0\nLang=&English\nMinimized=1\n' >"$work/program/velmora.ini"
+screenshot tray-before
+"$work/program/velmora" 2>"$work/tray-program.log" &
+program=$!
+wait_until 20 grep -q registered "$work/watcher.log" || fail "the program put no item in the StatusNotifierItem tray"
+sleep 2
+kill -0 "$program" 2>/dev/null || fail "the program in the tray ended: $(cat "$work/tray-program.log")"
+screenshot tray-after
+changed=$(changed_pixels "$work/tray-before.png" "$work/tray-after.png")
+((changed < 3000)) || fail "in the tray, the window is still on the screen ($changed pixels changed)"
 stop_weston
 echo "PASS"
