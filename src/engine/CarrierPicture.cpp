@@ -42,7 +42,10 @@ PictureSize readSizeOf(PictureKind kind, const ByteSource& file) {
 }  // namespace
 
 void CarrierPicture::load(const std::string& fileName, DecodeLimits limits) {
-    const PictureKind kind = kindForExtension(extensionOf(fileName));
+    load(kindForExtension(extensionOf(fileName)), fileName, limits);
+}
+
+void CarrierPicture::load(PictureKind kind, const std::string& fileName, DecodeLimits limits) {
     if (kind == PictureKind::Bitmap) {
         hold(readBmpFile(fileName, limits));
         return;
