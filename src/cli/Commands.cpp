@@ -13,7 +13,6 @@
 #include "cli/PasswordInput.h"
 #include "cli/PictureInput.h"
 #include "cli/StandardOutput.h"
-#include "engine/BmpWriter.h"
 #include "engine/CarrierLayout.h"
 #include "engine/CodePage.h"
 #include "engine/EngineError.h"
@@ -98,8 +97,7 @@ int runHide(const CliOptions& options, std::ostream& out) {
     }
     if (isStandardStream(options.output)) {
         // Nothing but the picture goes to standard output, so the note goes to standard error.
-        if (!picture.bitmap()) throw EngineError(messages::kNotABitmap);
-        writeBmpToDescriptor(*picture.bitmap(), STDOUT_FILENO, kCannotWriteStandardOutput);
+        picture.saveToDescriptor(STDOUT_FILENO, kCannotWriteStandardOutput);
         if (!options.quiet) std::cerr << messages::kHiddenSuccessfully << " written to standard output\n";
         return 0;
     }

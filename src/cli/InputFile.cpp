@@ -20,20 +20,6 @@ namespace {
 constexpr std::size_t kFirstPiece = 64 * 1024;
 constexpr std::size_t kLargestPiece = 64 * 1024 * 1024;
 
-// Fills into from fd until it is full or the input ends; returns how many bytes it holds, or
-// -errno.
-long long fill(int fd, ByteBuffer& into) {
-    std::size_t held = 0;
-    while (held < into.size()) {
-        const ssize_t got = ::read(fd, into.data() + held, into.size() - held);
-        if (got < 0 && errno == EINTR) continue;
-        if (got < 0) return -errno;
-        if (got == 0) break;
-        held += static_cast<std::size_t>(got);
-    }
-    return static_cast<long long>(held);
-}
-
 ByteBuffer join(std::vector<std::pair<ByteBuffer, std::size_t>>& pieces, std::size_t total) {
     if (pieces.size() == 1 && pieces[0].second == pieces[0].first.size()) return std::move(pieces[0].first);
     ByteBuffer joined(total);
@@ -54,13 +40,27 @@ InputFile::InputFile(std::string fileName)
     if (fd_ < 0) throw EngineError(messages::cannotOpenFile(fileName_), systemReason(errno));
 }
 
+// Standard input stays open for whoever reads it next; a file opened while standard input was
+// closed may have its number, so the name decides.
 InputFile::~InputFile() {
-    if (fd_ != STDIN_FILENO) ::close(fd_);
+    if (!isStandardStream(fileName_)) ::close(fd_);
 }
 
 void InputFile::failRead(int error) const {
     if (isStandardStream(fileName_)) throw EngineError("Cannot read standard input", systemReason(error));
     throw EngineError(messages::cannotOpenFile(fileName_), systemReason(error));
+}
+
+std::size_t InputFile::fill(ByteBuffer& piece) {
+    std::size_t held = 0;
+    while (held < piece.size()) {
+        const ssize_t got = ::read(fd_, piece.data() + held, piece.size() - held);
+        if (got < 0 && errno == EINTR) continue;
+        if (got < 0) failRead(errno);
+        if (got == 0) break;
+        held += static_cast<std::size_t>(got);
+    }
+    return held;
 }
 
 ByteBuffer InputFile::readAtMost(std::size_t limit, ByteBuffer before) {
@@ -69,11 +69,10 @@ ByteBuffer InputFile::readAtMost(std::size_t limit, ByteBuffer before) {
     if (total > 0) pieces.emplace_back(std::move(before), total);
     for (std::size_t pieceSize = kFirstPiece; total < limit; pieceSize = std::min(2 * pieceSize, kLargestPiece)) {
         ByteBuffer piece(std::min(pieceSize, limit - total));
-        const long long got = fill(fd_, piece);
-        if (got < 0) failRead(static_cast<int>(-got));
-        total += static_cast<std::size_t>(got);
-        pieces.emplace_back(std::move(piece), static_cast<std::size_t>(got));
-        if (static_cast<std::size_t>(got) < pieces.back().first.size()) break;  // the input ended
+        const std::size_t got = fill(piece);
+        total += got;
+        pieces.emplace_back(std::move(piece), got);
+        if (got < pieces.back().first.size()) break;  // the input ended
     }
     return join(pieces, total);
 }

@@ -31,6 +31,8 @@ public:
 private:
     // Raises the failure of a read that gave the errno value error.
     [[noreturn]] void failRead(int error) const;
+    // Reads into piece until it is full or the input ends; returns how many bytes it holds.
+    std::size_t fill(ByteBuffer& piece);
 
     std::string fileName_;
     int fd_;

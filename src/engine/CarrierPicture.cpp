@@ -98,4 +98,8 @@ void CarrierPicture::save(const std::string& fileName) const {
     writeBmp(requireBitmap(), fileName);
 }
 
+void CarrierPicture::saveToDescriptor(int fd, const std::string& failureMessage) const {
+    writeBmpToDescriptor(requireBitmap(), fd, failureMessage);
+}
+
 }  // namespace velmora

@@ -40,6 +40,9 @@ public:
     void writePixel(std::int32_t x, std::int32_t y, ColorValue value);
     // Writes the bitmap as a BMP file under any name; atomically.
     void save(const std::string& fileName) const;
+    // Writes the same file to an open descriptor, such as standard output; not atomically (see
+    // writeBmpToDescriptor).
+    void saveToDescriptor(int fd, const std::string& failureMessage) const;
 
 private:
     void hold(BmpImage image);
