@@ -40,7 +40,7 @@ HeaderBytes headersOf(const BmpImage& image, const std::string& failureMessage) 
     const std::size_t pixelBytes = image.pixelBytes();
     // The header keeps the file's size in 32 bits: a larger file would carry a wrapped size
     // that readers take at its word.
-    if (std::uint64_t{pixelOffset} + pixelBytes > kLargestBmpFile) throw EngineError(messages::tooLargeForBmpFile(failureMessage));
+    if (std::uint64_t{pixelOffset} + pixelBytes > kLargestBmpFile) throw EngineError(messages::tooLargeForBmp(failureMessage));
 
     HeaderBytes out;
     out.u8('B');

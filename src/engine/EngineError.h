@@ -32,10 +32,9 @@ inline std::string unknownExtension(const std::string& ext) { return "Unknown pi
 inline std::string cannotCreateFile(const std::string& name) { return "Cannot create file " + name; }
 // A failed write's message, such as "Cannot create file <name>", said of a picture whose BMP
 // file would pass 4 GiB.
-inline std::string tooLargeForBmpFile(const std::string& failureMessage) {
+inline std::string tooLargeForBmp(const std::string& failureMessage) {
     return failureMessage + " (a BMP file holds at most 4 GiB)";
 }
-inline std::string tooLargeForBmp(const std::string& name) { return tooLargeForBmpFile(cannotCreateFile(name)); }
 inline std::string cannotOpenFile(const std::string& name) { return "Cannot open file " + name; }
 inline std::string jpegError(int code) { return "JPEG error #" + std::to_string(code); }
 inline constexpr const char* kUnknownGifVersion = "Unknown GIF version";
