@@ -9,7 +9,6 @@ namespace velmora::cli {
 class JsonObject {
 public:
     JsonObject& add(const std::string& name, const std::string& value);
-    JsonObject& add(const std::string& name, const char* value) { return add(name, std::string(value)); }
     JsonObject& add(const std::string& name, std::int64_t value);
     // The object on one line, without a line end.
     std::string text() const { return "{" + fields_ + "}"; }
