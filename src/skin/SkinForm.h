@@ -18,7 +18,8 @@ class DragFrame;
 // outline (the colour of its bottom-left pixel is outside), and moves the window when the left
 // button is pressed on the bare skin and dragged: a dotted outline follows the pointer once it
 // is more than kDragTolerance pixels from the press point, and the window moves there at the
-// release. Presses on the other controls never reach it, so they start no drag.
+// release. Presses on the other controls never reach it, so they start no drag. Under a Wayland
+// compositor the window is see-through outside the outline and the compositor does the drag.
 class SkinForm : public QWidget {
 public:
     explicit SkinForm(QWidget* form);

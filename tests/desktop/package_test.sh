@@ -36,7 +36,8 @@ paths=$(awk '{print $6}' <<<"$contents")
 [[ -z $(grep -v '^\./usr/' <<<"$paths") ]] || fail "files outside /usr: $(grep -v '^\./usr/' <<<"$paths")"
 for file in bin/velmora bin/velmora-cli lib/velmora/velmora lib/velmora/1.gif lib/velmora/help_eng.hlp \
   lib/velmora/Language/English.lng share/applications/velmora.desktop share/man/man1/velmora.1.gz \
-  share/man/man1/velmora-cli.1.gz share/doc/velmora/copyright share/doc/velmora/changelog.gz; do
+  share/man/man1/velmora-cli.1.gz share/doc/velmora/copyright share/doc/velmora/changelog.gz \
+  share/bash-completion/completions/velmora-cli; do
   grep -qx "\./usr/$file" <<<"$paths" || fail "not in the package: /usr/$file"
 done
 for side in 16 24 32 48 64 128 256; do
@@ -68,7 +69,8 @@ done
 shown=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$root/usr/bin/velmora" --version) ||
   fail "velmora --version failed without a display"
 [[ $shown == "velmora $version" ]] || fail "velmora --version says '$shown'"
-"$root/usr/bin/velmora-cli" --help >/dev/null || fail "velmora-cli does not run"
+shown=$("$root/usr/bin/velmora-cli" --version) || fail "velmora-cli --version failed"
+[[ $shown == "velmora-cli $version" ]] || fail "velmora-cli --version says '$shown'"
 
 # The desktop program from the package shows its first-run tips, then its window, run by a user
 # who may not write the program folder, as after a real install: as root it runs as nobody, as
