@@ -3,10 +3,8 @@
 # man reads it the same on any system. gzip -n keeps the bytes the same from build to build.
 find_program(GZIP_PROGRAM gzip REQUIRED)
 function(velmora_manual_page page)
-  get_filename_component(name ${page} NAME_WLE)
-  if(NOT page MATCHES "\\.in$")
-    get_filename_component(name ${page} NAME)
-  endif()
+  get_filename_component(name ${page} NAME)
+  string(REGEX REPLACE "\\.in$" "" name ${name})
   set(configured ${CMAKE_CURRENT_BINARY_DIR}/${name})
   configure_file(${page} ${configured} @ONLY)
   add_custom_command(OUTPUT ${configured}.gz
