@@ -54,11 +54,9 @@ void SkinForm::paintEvent(QPaintEvent*) {
         painter.fillRect(rect(), palette().window());
         return;
     }
-    if (window()->testAttribute(Qt::WA_TranslucentBackground)) {
-        painter.setCompositionMode(QPainter::CompositionMode_Source);
-        painter.fillRect(rect(), Qt::transparent);
-        painter.setClipRegion(outline_);
-    }
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    painter.fillRect(rect(), Qt::transparent);
+    painter.setClipRegion(outline_);
     painter.drawImage(0, 0, picture_.forRatio(devicePixelRatioF()));
 }
 
