@@ -32,12 +32,12 @@ bool SkinForm::eventFilter(QObject* watched, QEvent* event) {
 
 SkinForm::~SkinForm() = default;
 
-void SkinForm::setPicture(const QImage& picture) {
+void SkinForm::setPicture(const ScaledPicture& picture) {
     picture_ = picture;
     QWidget* form = window();
-    if (!picture_.isNull()) {
-        form->setFixedSize(picture_.size());
-        outline_ = outlineRegion(picture_, picture_.pixel(0, picture_.height() - 1));
+    if (const QImage& single = picture_.single(); !single.isNull()) {
+        form->setFixedSize(single.size());
+        outline_ = outlineRegion(single, single.pixel(0, single.height() - 1));
     } else {
         outline_ = QRegion();
     }
@@ -54,12 +54,10 @@ void SkinForm::paintEvent(QPaintEvent*) {
         painter.fillRect(rect(), palette().window());
         return;
     }
-    if (window()->testAttribute(Qt::WA_TranslucentBackground)) {
-        painter.setCompositionMode(QPainter::CompositionMode_Source);
-        painter.fillRect(rect(), Qt::transparent);
-        painter.setClipRegion(outline_);
-    }
-    painter.drawImage(0, 0, picture_);
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    painter.fillRect(rect(), Qt::transparent);
+    painter.setClipRegion(outline_);
+    painter.drawImage(0, 0, picture_.forRatio(devicePixelRatioF()));
 }
 
 void SkinForm::mousePressEvent(QMouseEvent* event) {

@@ -7,6 +7,7 @@
 #include <memory>
 #include <optional>
 
+#include "skin/ScaledPicture.h"
 #include "skin/WindowDrag.h"
 
 namespace velmora {
@@ -25,9 +26,9 @@ public:
     explicit SkinForm(QWidget* form);
     ~SkinForm() override;
 
-    // The form takes the picture's size and outline; an empty picture leaves the form's size
-    // and a plain rectangle.
-    void setPicture(const QImage& picture);
+    // The form takes the 1× picture's size and outline; an empty picture leaves the form's
+    // size and a plain rectangle. On a screen of a higher pixel ratio the 2× picture paints.
+    void setPicture(const ScaledPicture& picture);
     const QRegion& outline() const { return outline_; }
 
     static constexpr int kDragTolerance = 5;
@@ -40,7 +41,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
-    QImage picture_;
+    ScaledPicture picture_;
     QRegion outline_;
     std::optional<WindowDrag> drag_;
     std::unique_ptr<DragFrame> frame_;  // a window of its own, made at the first drag
