@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QObject>
+#include <QPoint>
+#include <QRect>
+#include <QSize>
+
+#include <functional>
+
+class QWidget;
+
+namespace velmora {
+
+// Where a window whose frame (the whole window, title bar included) would be `frame` goes so
+// that all of it lies inside `area`: where it is when it fits, otherwise moved in by no more
+// than it takes. A window larger than the area keeps its top-left corner in it, so its title
+// bar and first controls stay reachable.
+QPoint keptInside(QRect frame, QRect area);
+
+// Keeps a top-level window wholly inside the available area of its screen (panels excluded).
+// Made on first use by placeOnScreen and owned by the window. The frame the desktop puts round
+// a window is known only once it has framed it, so the placement is made again when the
+// window's frame changes (its first showing under a window manager).
+class ScreenPlacement : public QObject {
+    Q_OBJECT
+
+public:
+    // What a window that can give up room does with the room its client area has on the
+    // screen (the available area less its frame), before every placement.
+    using Fit = std::function<void(QSize room)>;
+
+    static ScreenPlacement& of(QWidget& window);
+
+    void setFit(Fit fit) { fit_ = std::move(fit); }
+    // Puts the window's top-left corner, frame included, at `wanted`, or as near it as keeps
+    // the whole window inside the available area of the screen under `wanted`.
+    void placeAt(QPoint wanted);
+    // The same inside a given area, such as part of a screen.
+    void placeAt(QPoint wanted, QRect area);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    explicit ScreenPlacement(QWidget& window);
+    void place(QRect area);
+
+    QWidget& window_;
+    QPoint wanted_;
+    QMargins frameUsed_;
+    Fit fit_;
+};
+
+// ScreenPlacement::of(window).placeAt(wanted).
+void placeOnScreen(QWidget& window, QPoint wanted);
+
+// The available area of the screen under `point` (the primary screen's when no screen is).
+QRect availableAreaAt(QPoint point);
+
+}  // namespace velmora
