@@ -52,8 +52,11 @@ HelpViewer::HelpViewer(QWidget* parent) : QTextBrowser(parent) {
 void HelpViewer::placeOnOwnersScreen() {
     const QWidget* owner = parentWidget();
     const QRect area = availableAreaAt(owner ? owner->frameGeometry().center() : QPoint());
-    const QSize outer = kSize.boundedTo(area.size());
-    placeOnScreen(*this, area.topLeft() + QPoint((area.width() - outer.width()) / 2, (area.height() - outer.height()) / 2));
+    ScreenPlacement::of(*this).placeAt(
+        [area](QSize outer) {
+            return area.topLeft() + QPoint((area.width() - outer.width()) / 2, (area.height() - outer.height()) / 2);
+        },
+        area);
 }
 
 // Escape closes it, as it closes the program's dialogs.

@@ -117,8 +117,9 @@ void OperationDialog::fitTextBoxInto(QWidget& textBox, QSize room) {
 }
 
 void OperationDialog::runModal(const QWidget& mainWindow) {
-    placeOnScreen(*this, placeOverMainWindow(mainWindow.frameGeometry().topLeft(), mainWindow.frameGeometry().size(),
-                                             frameGeometry().size()));
+    placeOnScreen(*this, [main = mainWindow.frameGeometry()](QSize outer) {
+        return placeOverMainWindow(main.topLeft(), main.size(), outer);
+    });
     setWindowModality(Qt::ApplicationModal);
     // A loop of our own instead of exec(): hiding the dialog for an operation must not end it.
     QEventLoop loop;

@@ -80,8 +80,9 @@ QRadioButton* OptionsDialog::choice(OutputPolicy k) const {
 }
 
 std::optional<OutputPolicy> OptionsDialog::choosePolicy(OutputPolicy k, const QWidget& mainWindow) {
-    placeOnScreen(*this, placeOverMainWindow(mainWindow.frameGeometry().topLeft(), mainWindow.frameGeometry().size(),
-                                             frameGeometry().size()));
+    placeOnScreen(*this, [main = mainWindow.frameGeometry()](QSize outer) {
+        return placeOverMainWindow(main.topLeft(), main.size(), outer);
+    });
     if (QRadioButton* current = choice(k)) current->setChecked(true);
     if (exec() != QDialog::Accepted) return std::nullopt;
     for (OutputPolicy policy : {OutputPolicy::OverSource, OutputPolicy::NumberedName, OutputPolicy::AskForName})

@@ -46,31 +46,48 @@ ScreenPlacement& ScreenPlacement::of(QWidget& window) {
     return *new ScreenPlacement(window);
 }
 
-void ScreenPlacement::placeAt(QPoint wanted) { placeAt(wanted, availableAreaAt(wanted)); }
-
-void ScreenPlacement::placeAt(QPoint wanted, QRect area) {
-    wanted_ = wanted;
-    place(area);
+void ScreenPlacement::placeAt(Wanted wanted) {
+    wanted_ = std::move(wanted);
+    area_.reset();
+    place();
 }
 
-void ScreenPlacement::place(QRect area) {
-    if (area.isEmpty()) return;
+void ScreenPlacement::placeAt(Wanted wanted, QRect area) {
+    wanted_ = std::move(wanted);
+    area_ = area;
+    place();
+}
+
+void ScreenPlacement::place() {
     frameUsed_ = frameOf(window_);
     const QSize frameExtra(frameUsed_.left() + frameUsed_.right(), frameUsed_.top() + frameUsed_.bottom());
+    const QRect area = area_ ? *area_ : availableAreaAt(wanted_(window_.size() + frameExtra));
+    if (area.isEmpty()) return;
     if (fit_) fit_(area.size() - frameExtra);
-    window_.move(keptInside(QRect(wanted_, window_.size() + frameExtra), area));
+    const QSize outer = window_.size() + frameExtra;
+    placedAt_ = keptInside(QRect(wanted_(outer), outer), area);
+    window_.move(placedAt_);
 }
 
-// The desktop frames a window after it is first shown: when the frame it got differs from the
-// one the placement counted with, the window is placed again. A move by the user keeps the
-// frame and is left alone.
+// A window's frame is known when it is about to show (on some desktops) or once the desktop has
+// framed it, after it first showed (on others): when the frame differs from the one the
+// placement counted with, the window is placed again. A window moved elsewhere since (by the
+// user, or the program) stays where it was moved.
 bool ScreenPlacement::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == &window_ && (event->type() == QEvent::Move || event->type() == QEvent::Resize) &&
-        window_.isVisible() && frameOf(window_) != frameUsed_)
-        place(availableAreaAt(wanted_));
+    const bool framing =
+        event->type() == QEvent::Show || event->type() == QEvent::Move || event->type() == QEvent::Resize;
+    if (watched != &window_ || !framing || !wanted_ || !window_.isVisible()) return false;
+    if (window_.pos() != placedAt_) wanted_ = nullptr;  // moved elsewhere since: that place holds
+    else if (frameOf(window_) != frameUsed_) place();
     return false;
 }
 
-void placeOnScreen(QWidget& window, QPoint wanted) { ScreenPlacement::of(window).placeAt(wanted); }
+void placeOnScreen(QWidget& window, ScreenPlacement::Wanted wanted) {
+    ScreenPlacement::of(window).placeAt(std::move(wanted));
+}
+
+void placeOnScreen(QWidget& window, QPoint wanted) {
+    placeOnScreen(window, [wanted](QSize) { return wanted; });
+}
 
 }  // namespace velmora

@@ -6,6 +6,7 @@
 #include <QSize>
 
 #include <functional>
+#include <optional>
 
 class QWidget;
 
@@ -28,30 +29,36 @@ public:
     // What a window that can give up room does with the room its client area has on the
     // screen (the available area less its frame), before every placement.
     using Fit = std::function<void(QSize room)>;
+    // Where the window's top-left corner should go, given its outer size (frame included).
+    using Wanted = std::function<QPoint(QSize outer)>;
 
     static ScreenPlacement& of(QWidget& window);
 
     void setFit(Fit fit) { fit_ = std::move(fit); }
-    // Puts the window's top-left corner, frame included, at `wanted`, or as near it as keeps
-    // the whole window inside the available area of the screen under `wanted`.
-    void placeAt(QPoint wanted);
+    // Puts the window's top-left corner, frame included, where `wanted` says, or as near it as
+    // keeps the whole window inside the available area of the screen there.
+    void placeAt(Wanted wanted);
     // The same inside a given area, such as part of a screen.
-    void placeAt(QPoint wanted, QRect area);
+    void placeAt(Wanted wanted, QRect area);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     explicit ScreenPlacement(QWidget& window);
-    void place(QRect area);
+    void place();
 
     QWidget& window_;
-    QPoint wanted_;
+    Wanted wanted_;
+    std::optional<QRect> area_;  // none: the screen's
     QMargins frameUsed_;
+    QPoint placedAt_;
     Fit fit_;
 };
 
-// ScreenPlacement::of(window).placeAt(wanted).
+// ScreenPlacement::of(window).placeAt(wanted), for a wanted place that depends on the window's
+// outer size, and for a fixed one.
+void placeOnScreen(QWidget& window, ScreenPlacement::Wanted wanted);
 void placeOnScreen(QWidget& window, QPoint wanted);
 
 // The available area of the screen under `point` (the primary screen's when no screen is).

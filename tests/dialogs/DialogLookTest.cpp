@@ -141,7 +141,9 @@ TEST(DialogLook, OnAScreenTooLowTheOperationDialogsTextBoxGivesUpHeight) {
                 if (border->shape() == EtchedBorder::Shape::Box) frame = border->geometry();
             return frame;
         };
-        const auto placeIn = [&](QRect area) { ScreenPlacement::of(*dialog).placeAt(area.topLeft() + QPoint(40, 40), area); };
+        const auto placeIn = [&](QRect area) {
+            ScreenPlacement::of(*dialog).placeAt([area](QSize) { return area.topLeft() + QPoint(40, 40); }, area);
+        };
 
         placeIn({0, 0, 512, 384});
         EXPECT_EQ(dialog->size(), QSize(409, 384));

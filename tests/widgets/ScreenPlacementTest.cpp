@@ -53,7 +53,7 @@ TEST(ScreenPlacement, APlacedWindowLiesInsideItsAreaFrameIncluded) {
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     const QRect area(100, 50, 400, 400);
     placeOnScreen(window, {10, 10});
-    ScreenPlacement::of(window).placeAt({350, 300}, area);
+    ScreenPlacement::of(window).placeAt([](QSize) { return QPoint(350, 300); }, area);
     QTest::qWait(20);
     EXPECT_TRUE(area.contains(window.frameGeometry())) << "frame at " << window.frameGeometry().x() << ", "
                                                        << window.frameGeometry().y();
@@ -76,7 +76,7 @@ TEST(ScreenPlacement, AWindowThatCanGiveUpRoomIsToldWhatItHas) {
         window.resize(window.width(), std::min(window.height(), room.height()));
     });
     const QRect area(0, 0, 512, 384);
-    ScreenPlacement::of(window).placeAt({100, 100}, area);
+    ScreenPlacement::of(window).placeAt([](QSize) { return QPoint(100, 100); }, area);
     QTest::qWait(20);
     EXPECT_EQ(told, QSize(512 - frame.left() - frame.right(), 384 - frame.top() - frame.bottom()));
     EXPECT_TRUE(area.contains(window.frameGeometry()));
