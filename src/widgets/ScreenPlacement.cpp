@@ -2,8 +2,10 @@
 
 #include <QEvent>
 #include <QGuiApplication>
+#include <QScopedValueRollback>
 #include <QScreen>
 #include <QWidget>
+#include <QWindow>
 
 #include <algorithm>
 
@@ -16,7 +18,10 @@ int keptInsideSpan(int start, int length, int low, int room) {
     return std::max(low, std::min(start, low + room - length));
 }
 
+// Asked of the platform window, which learns of a new frame before the widget does (the
+// widget only on its next move or resize).
 QMargins frameOf(const QWidget& window) {
+    if (const QWindow* handle = window.windowHandle()) return handle->frameMargins();
     const QRect frame = window.frameGeometry();
     const QRect client = window.geometry();
     return {client.left() - frame.left(), client.top() - frame.top(), frame.right() - client.right(),
@@ -39,6 +44,11 @@ QRect availableAreaAt(QPoint point) {
 ScreenPlacement::ScreenPlacement(QWidget& window) : QObject(&window), window_(window) {
     setObjectName(QStringLiteral("ScreenPlacement"));
     window_.installEventFilter(this);
+    framingWatch_.setInterval(kFramingCheckMs);
+    connect(&framingWatch_, &QTimer::timeout, this, [this] {
+        if (--framingChecks_ <= 0) framingWatch_.stop();
+        checkFrame();
+    });
 }
 
 ScreenPlacement& ScreenPlacement::of(QWidget& window) {
@@ -59,8 +69,13 @@ void ScreenPlacement::placeAt(Wanted wanted, QRect area) {
 }
 
 void ScreenPlacement::place() {
+    // Fitting and moving send the window events of its own, which must not place it again.
+    const QScopedValueRollback busy(placing_, true);
     frameUsed_ = frameOf(window_);
-    const QSize frameExtra(frameUsed_.left() + frameUsed_.right(), frameUsed_.top() + frameUsed_.bottom());
+    QSize frameExtra(frameUsed_.left() + frameUsed_.right(), frameUsed_.top() + frameUsed_.bottom());
+    // At a scale above 1 a frame's device pixels are rounded into logical ones and the window's
+    // place into device ones: a pixel of room keeps the whole frame on the screen.
+    if (!frameUsed_.isNull() && window_.devicePixelRatio() > 1) frameExtra += QSize(1, 1);
     const QRect area = area_ ? *area_ : availableAreaAt(wanted_(window_.size() + frameExtra));
     if (area.isEmpty()) return;
     if (fit_) fit_(area.size() - frameExtra);
@@ -69,17 +84,31 @@ void ScreenPlacement::place() {
     window_.move(placedAt_);
 }
 
-// A window's frame is known when it is about to show (on some desktops) or once the desktop has
-// framed it, after it first showed (on others): when the frame differs from the one the
-// placement counted with, the window is placed again. A window moved elsewhere since (by the
-// user, or the program) stays where it was moved.
+// A window's frame is known when it is about to show (on some desktops) or some time after it
+// first showed, once the desktop has framed it (on others; the window need not move or resize
+// then): when the frame differs from the one the placement counted with, the window is placed
+// again (the window's place shifts while it is being framed, so the frame is looked at first).
+// A window moved elsewhere since, by the user, stays where it was moved.
 bool ScreenPlacement::eventFilter(QObject* watched, QEvent* event) {
-    const bool framing =
-        event->type() == QEvent::Show || event->type() == QEvent::Move || event->type() == QEvent::Resize;
-    if (watched != &window_ || !framing || !wanted_ || !window_.isVisible()) return false;
-    if (window_.pos() != placedAt_) wanted_ = nullptr;  // moved elsewhere since: that place holds
-    else if (frameOf(window_) != frameUsed_) place();
+    if (watched != &window_) return false;
+    switch (event->type()) {
+    case QEvent::Show:
+        framingChecks_ = kFramingChecks;
+        framingWatch_.start();
+        checkFrame();
+        break;
+    case QEvent::Move:
+    case QEvent::Resize:
+    case QEvent::WindowActivate: checkFrame(); break;
+    default: break;
+    }
     return false;
+}
+
+void ScreenPlacement::checkFrame() {
+    if (placing_ || !wanted_ || !window_.isVisible()) return;
+    if (frameOf(window_) != frameUsed_) place();
+    else if (window_.pos() != placedAt_) wanted_ = nullptr;  // moved elsewhere since: that place holds
 }
 
 void placeOnScreen(QWidget& window, ScreenPlacement::Wanted wanted) {

@@ -4,6 +4,7 @@
 #include <QPoint>
 #include <QRect>
 #include <QSize>
+#include <QTimer>
 
 #include <functional>
 #include <optional>
@@ -45,14 +46,22 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // How often, and for how long after each showing, the frame is looked at.
+    static constexpr int kFramingCheckMs = 50;
+    static constexpr int kFramingChecks = 100;
+
     explicit ScreenPlacement(QWidget& window);
     void place();
+    void checkFrame();
 
     QWidget& window_;
     Wanted wanted_;
     std::optional<QRect> area_;  // none: the screen's
     QMargins frameUsed_;
     QPoint placedAt_;
+    QTimer framingWatch_;
+    int framingChecks_ = 0;
+    bool placing_ = false;
     Fit fit_;
 };
 
