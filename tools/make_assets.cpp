@@ -37,13 +37,19 @@ void writeLook(const std::filesystem::path& look) {
     // The window's shape is cut from the skin; a changed outline would no longer be the one
     // the program's description fixes.
     if (skinRectangleCount() != 51) throw std::logic_error("the skin's outline no longer has 51 rectangles");
-    Raster skin = drawSkin();
-    writeBmp((look / "skin.bmp").string(), skin);
-    for (const NamedRaster& face : drawSkinButtons(skin)) writeBmp((look / (face.name + ".bmp")).string(), face.raster);
+    // Each picture also comes drawn for a screen of twice the density, named as Qt looks for it.
+    for (int scale : {1, 2}) {
+        const std::string suffix = scale == 1 ? "" : "@2x";
+        Raster skin = drawSkin(scale);
+        writeBmp((look / ("skin" + suffix + ".bmp")).string(), skin);
+        for (const NamedRaster& face : drawSkinButtons(skin, scale))
+            writeBmp((look / (face.name + suffix + ".bmp")).string(), face.raster);
+        for (const auto& set : {drawMenuPictures(scale), drawButtonPictures(scale)})
+            for (const NamedIcon& icon : set)
+                writePng((look / (icon.name + suffix + ".png")).string(), withAlpha(icon.picture));
+    }
     for (int size : {32, 48, 64, 128})
         writePng((look / ("velmora" + std::to_string(size) + ".png")).string(), withAlpha(drawProgramIcon(size)));
-    for (const auto& set : {drawMenuPictures(), drawButtonPictures()})
-        for (const NamedIcon& icon : set) writePng((look / (icon.name + ".png")).string(), withAlpha(icon.picture));
     writeBmp((look / "tile.bmp").string(), drawDialogTile());
 }
 

@@ -36,3 +36,8 @@ CoverPicture renderCover(int width, int height, int grid, const CoverShader& sha
         }
     return picture;
 }
+
+CoverPicture renderCoverScaled(int width, int height, int scale, int grid, const CoverShader& shade) {
+    const double unit = 1.0 / scale;
+    return renderCover(width * scale, height * scale, grid, [&](V2 p) { return shade(p * unit); });
+}

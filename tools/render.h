@@ -37,3 +37,8 @@ using CoverShader = std::function<Rgba(V2)>;
 // Averages the samples weighted by their cover, so a pixel half covered by red keeps pure
 // red at half alpha instead of turning dark.
 CoverPicture renderCover(int width, int height, int grid, const CoverShader& shade);
+
+// The same picture for a screen of `scale` times the pixel density: width × scale by
+// height × scale pixels, each with its own grid of samples, while the shader still takes the
+// coordinates of the picture at 1×. So the picture is drawn anew, sharper, not enlarged.
+CoverPicture renderCoverScaled(int width, int height, int scale, int grid, const CoverShader& shade);

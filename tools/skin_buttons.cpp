@@ -29,11 +29,14 @@ double coverage(const Outline& outline, int x, int y) {
 // rest of the skin below, so the hard outline the window gets still looks smooth.
 bool inOutline(const Outline& outline, int x, int y) { return coverage(outline, x, y) >= 1.0 / 3; }
 
-// The face laid over the skin at the button's place and keyed out around its outline.
-Raster finishFace(const CoverPicture& face, const Outline& outline, const Raster& skin, const PixelBox& place) {
-    Raster raster = over(face, [&](int x, int y) { return toRgb(skin.at(place.x + x, place.y + y)); });
+// The face laid over the skin (of the same scale) at the button's place and keyed out around
+// its outline. The outline is always decided on the 1× pixels, so a sharper face has exactly
+// the doubled shape.
+Raster finishFace(const CoverPicture& face, const Outline& outline, const Raster& skin, const PixelBox& place,
+                  int scale) {
+    Raster raster = over(face, [&](int x, int y) { return toRgb(skin.at(place.x * scale + x, place.y * scale + y)); });
     keyOut(
-        raster, [&](int x, int y) { return inOutline(outline, x, y); }, kButtonKey);
+        raster, [&](int x, int y) { return inOutline(outline, x / scale, y / scale); }, kButtonKey);
     return raster;
 }
 
@@ -93,12 +96,12 @@ Rgba shadeKnob(const Knob& knob, bool pressed, V2 p) {
     return {c, 1};
 }
 
-Raster drawKnob(const Knob& knob, bool pressed, const Raster& skin) {
+Raster drawKnob(const Knob& knob, bool pressed, const Raster& skin, int scale) {
     const double radius = knob.place.width / 2.0;
     Outline outline = [radius](V2 p) { return length(p - V2{radius, radius}) - radius; };
-    CoverPicture face =
-        renderCover(knob.place.width, knob.place.height, kGrid, [&](V2 p) { return shadeKnob(knob, pressed, p); });
-    return finishFace(face, outline, skin, knob.place);
+    CoverPicture face = renderCoverScaled(knob.place.width, knob.place.height, scale, kGrid,
+                                          [&](V2 p) { return shadeKnob(knob, pressed, p); });
+    return finishFace(face, outline, skin, knob.place, scale);
 }
 
 // The picture a message goes into or comes out of, drawn as an open tray under the arrow.
@@ -138,11 +141,11 @@ Rgb barColour(V2 p) {
     return c;
 }
 
-Raster drawMinimizeFace(const Raster& skin) {
-    CoverPicture face = renderCover(kMinimizeButton.width, kMinimizeButton.height, kGrid, [](V2 p) {
+Raster drawMinimizeFace(const Raster& skin, int scale) {
+    CoverPicture face = renderCoverScaled(kMinimizeButton.width, kMinimizeButton.height, scale, kGrid, [](V2 p) {
         return barOutline(p) < 0 ? Rgba{barColour(p), 1} : Rgba{};
     });
-    return finishFace(face, barOutline, skin, kMinimizeButton);
+    return finishFace(face, barOutline, skin, kMinimizeButton, scale);
 }
 
 // A short arrow down onto a bar: off the desktop, into the tray.
@@ -153,24 +156,31 @@ double minimizeSymbol(V2 p) {
     return unite(arrow, bar);
 }
 
-// The glyph is engraved into the bar: dark, with a light line under it. Its soft edges are
-// blended with the bar they lie on, since the key colour around them cannot be.
-Raster drawMinimizeGlyph() {
-    CoverPicture glyph = renderCover(kMinimizeButton.width, kMinimizeButton.height, kGrid, [](V2 p) {
-        Rgba s;
-        over(s, Rgb{1, 1, 1}, 0.8 * inside(minimizeSymbol(p - V2{0, 0.8}), 0.3));
-        over(s, Rgb{0.27, 0.30, 0.37}, inside(minimizeSymbol(p), 0.3));
-        return s;
-    });
-    Raster raster = over(glyph, [](int x, int y) { return barColour({x + 0.5, y + 0.5}); });
+// The glyph is engraved into the bar: dark, with a light line under it.
+Rgba glyphSample(V2 p) {
+    Rgba s;
+    over(s, Rgb{1, 1, 1}, 0.8 * inside(minimizeSymbol(p - V2{0, 0.8}), 0.3));
+    over(s, Rgb{0.27, 0.30, 0.37}, inside(minimizeSymbol(p), 0.3));
+    return s;
+}
+
+// Its soft edges are blended with the bar they lie on, since the key colour around them
+// cannot be. Which pixels are keyed out is decided at 1×, so a sharper glyph covers exactly
+// the same places.
+Raster drawMinimizeGlyph(int scale) {
+    const CoverPicture shape = renderCover(kMinimizeButton.width, kMinimizeButton.height, kGrid, glyphSample);
+    const CoverPicture glyph =
+        renderCoverScaled(kMinimizeButton.width, kMinimizeButton.height, scale, kGrid, glyphSample);
+    const double unit = 1.0 / scale;
+    Raster raster = over(glyph, [unit](int x, int y) { return barColour(V2{x + 0.5, y + 0.5} * unit); });
     keyOut(
-        raster, [&](int x, int y) { return glyph.at(x, y).alpha >= 0.12; }, kGlyphKey);
+        raster, [&](int x, int y) { return shape.at(x / scale, y / scale).alpha >= 0.12; }, kGlyphKey);
     return raster;
 }
 
 }  // namespace
 
-std::vector<NamedRaster> drawSkinButtons(const Raster& skin) {
+std::vector<NamedRaster> drawSkinButtons(const Raster& skin, int scale) {
     const Knob hide{kHideButton, {0.20, 0.48, 0.90}, [](V2 p) { return hideSymbol(p, kHideButton.width); }};
     const Knob extract{kExtractButton, {0.16, 0.66, 0.34}, [](V2 p) { return extractSymbol(p, kExtractButton.width); }};
     const Knob power{kExitButton, {0.86, 0.20, 0.18}, [](V2 p) {
@@ -180,10 +190,10 @@ std::vector<NamedRaster> drawSkinButtons(const Raster& skin) {
     std::vector<NamedRaster> faces;
     for (const auto& [name, knob] :
          {std::pair{"hide", hide}, std::pair{"extract", extract}, std::pair{"exit", power}}) {
-        faces.push_back({std::string(name) + "_up", drawKnob(knob, false, skin)});
-        faces.push_back({std::string(name) + "_down", drawKnob(knob, true, skin)});
+        faces.push_back({std::string(name) + "_up", drawKnob(knob, false, skin, scale)});
+        faces.push_back({std::string(name) + "_down", drawKnob(knob, true, skin, scale)});
     }
-    faces.push_back({"minimize_up", drawMinimizeFace(skin)});
-    faces.push_back({"minimize_glyph", drawMinimizeGlyph()});
+    faces.push_back({"minimize_up", drawMinimizeFace(skin, scale)});
+    faces.push_back({"minimize_glyph", drawMinimizeGlyph(scale)});
     return faces;
 }

@@ -18,5 +18,6 @@ struct NamedRaster {
 };
 
 // hide_up, hide_down, extract_up, extract_down, exit_up, exit_down, minimize_up and
-// minimize_glyph. The skin is where the faces' soft edges are blended into.
-std::vector<NamedRaster> drawSkinButtons(const Raster& skin);
+// minimize_glyph, at 1× or sharper at scale 2 (the key-coloured area then exactly doubled).
+// The skin, drawn at the same scale, is where the faces' soft edges are blended into.
+std::vector<NamedRaster> drawSkinButtons(const Raster& skin, int scale);

@@ -255,15 +255,19 @@ bool onOutline(int x, int y) {
 
 }  // namespace
 
-Raster drawSkin() {
-    CoverPicture painted = renderCover(kSkinWidth, kSkinHeight, 4, [](V2 p) { return Rgba{machine(p), 1}; });
-    for (int y = 0; y < kSkinHeight; ++y)
-        for (int x = 0; x < kSkinWidth; ++x)
-            if (inSkin(x, y) && onOutline(x, y)) {
-                Rgba& px = painted.pixels[static_cast<std::size_t>(y * kSkinWidth + x)];
+Raster drawSkin(int scale) {
+    CoverPicture painted =
+        renderCoverScaled(kSkinWidth, kSkinHeight, scale, 4, [](V2 p) { return Rgba{machine(p), 1}; });
+    // Outline and edge line follow the 1× pixel each pixel lies in, so a sharper skin keeps
+    // exactly the window's shape.
+    const auto inShape = [scale](int x, int y) { return inSkin(x / scale, y / scale); };
+    for (int y = 0; y < painted.height; ++y)
+        for (int x = 0; x < painted.width; ++x)
+            if (inShape(x, y) && onOutline(x / scale, y / scale)) {
+                Rgba& px = painted.pixels[static_cast<std::size_t>(y * painted.width + x)];
                 px.colour = mix(px.colour, kShadowTint, 0.45);
             }
     Raster skin = over(painted, [](int, int) { return kBlack; });
-    keyOut(skin, inSkin, kSkinKey);
+    keyOut(skin, inShape, kSkinKey);
     return skin;
 }

@@ -10,7 +10,21 @@ const Rgb kBlue{0.20, 0.48, 0.90};
 const Rgb kGreen{0.16, 0.66, 0.34};
 const Rgb kRed{0.86, 0.20, 0.18};
 
-NamedIcon icon(const char* name, const IconPainter& paint) { return {name, drawIcon(kSize, paint)}; }
+struct NamedPainter {
+    const char* name;
+    IconPainter paint;
+};
+
+NamedPainter icon(const char* name, const IconPainter& paint) { return {name, paint}; }
+
+// At scale 2 a picture is painted anew on 32 x 32 pixels in its own 16 x 16 coordinates.
+std::vector<NamedIcon> drawAll(const std::vector<NamedPainter>& painters, int scale) {
+    const double unit = 1.0 / scale;
+    std::vector<NamedIcon> icons;
+    for (const NamedPainter& painter : painters)
+        icons.push_back({painter.name, drawIcon(kSize * scale, [&](Rgba& s, V2 p) { painter.paint(s, p * unit); })});
+    return icons;
+}
 
 // The picture a message goes into or comes out of, with a badge saying which.
 void paintPhotoBehindBadge(Rgba& s, V2 p) { paintPhoto(s, p, 0.5, 4.5, 13, 15); }
@@ -19,9 +33,7 @@ void paintHelp(Rgba& s, V2 p) {
     paintBadge(s, p, {8, 8}, 7.2, kBlue, [](V2 q) { return sdQuestionMark(q, {8, 8.2}, 10.5); });
 }
 
-}  // namespace
-
-std::vector<NamedIcon> drawMenuPictures() {
+std::vector<NamedPainter> menuPainters() {
     return {
         icon("menu_open", [](Rgba& s, V2 p) { paintFolder(s, p, true); }),
         icon("menu_hide",
@@ -55,7 +67,7 @@ std::vector<NamedIcon> drawMenuPictures() {
     };
 }
 
-std::vector<NamedIcon> drawButtonPictures() {
+std::vector<NamedPainter> buttonPainters() {
     return {
         icon("button_ok",
              [](Rgba& s, V2 p) {
@@ -83,3 +95,9 @@ std::vector<NamedIcon> drawButtonPictures() {
              }),
     };
 }
+
+}  // namespace
+
+std::vector<NamedIcon> drawMenuPictures(int scale) { return drawAll(menuPainters(), scale); }
+
+std::vector<NamedIcon> drawButtonPictures(int scale) { return drawAll(buttonPainters(), scale); }

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 
+#include "anim/Compositor.h"
 #include "anim/PauseWithoutInput.h"
 
 namespace velmora {
@@ -34,6 +35,9 @@ bool WindowEffectHook::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void WindowEffectHook::play(EffectDirection direction) {
+    // A Wayland client can neither read the screen nor draw outside its own windows: the
+    // outline would be a stray window of its own.
+    if (onWaylandCompositor()) return;
     if (centreOnScreen_) moveToScreenCentre();
     effect_.play(direction, window_.frameGeometry());
 }

@@ -2,7 +2,9 @@
 
 #include <charconv>
 #include <map>
+#include <string_view>
 
+#include "cli/InputFile.h"
 #include "engine/CodePage.h"
 #include "engine/HideCore.h"
 #include "engine/NamedColors.h"
@@ -14,6 +16,122 @@ namespace {
 const std::map<std::string, Command, std::less<>> kCommands = {
     {"hide", Command::Hide}, {"extract", Command::Extract}, {"capacity", Command::Capacity}, {"info", Command::Info}};
 
+// The commands an option applies to, as bits.
+enum Uses : unsigned { kHide = 1, kExtract = 2, kCapacity = 4, kInfo = 8, kAll = 15 };
+
+unsigned useOf(Command command) {
+    switch (command) {
+    case Command::Hide: return kHide;
+    case Command::Extract: return kExtract;
+    case Command::Capacity: return kCapacity;
+    case Command::Info: return kInfo;
+    case Command::Help:
+    case Command::Version: break;
+    }
+    return kAll;
+}
+
+struct OptionSpec {
+    std::string_view longName;
+    char shortName;  // 0: none
+    bool takesValue;
+    unsigned uses;
+};
+
+constexpr OptionSpec kOptions[] = {
+    {"help", 'h', false, kAll},
+    {"version", 0, false, kAll},
+    {"quiet", 'q', false, kAll},
+    {"output", 'o', true, kHide},
+    {"step", 0, true, kHide | kCapacity},
+    {"base-color", 0, true, kHide},
+    {"password-file", 0, true, kHide | kExtract},
+    {"text-file", 0, true, kHide},
+    {"code-page", 0, true, kHide | kExtract},
+    {"raw", 0, false, kHide | kExtract},
+    {"json", 0, false, kCapacity | kInfo},
+};
+
+// One option as the command line gave it.
+struct GivenOption {
+    const OptionSpec* spec;
+    std::string spelling;  // "--step" or "-o", for messages
+    std::string value;
+};
+
+const OptionSpec* findOption(std::string_view longName, char shortName) {
+    for (const OptionSpec& spec : kOptions)
+        if (longName.empty() ? spec.shortName == shortName : spec.longName == longName) return &spec;
+    return nullptr;
+}
+
+// The command line cut into options and the other arguments, before any meaning is given to
+// them.
+struct SplitArguments {
+    std::vector<GivenOption> options;
+    std::vector<std::string> operands;  // the command, then its picture
+
+    bool has(std::string_view longName) const {
+        for (const GivenOption& given : options)
+            if (given.spec->longName == longName) return true;
+        return false;
+    }
+};
+
+class Splitter {
+public:
+    explicit Splitter(const std::vector<std::string>& args) : args_(args) {}
+
+    SplitArguments split() {
+        bool optionsEnded = false;
+        while (next_ < args_.size()) {
+            const std::string& arg = args_[next_++];
+            if (optionsEnded || arg == "-" || !arg.starts_with("-")) split_.operands.push_back(arg);
+            else if (arg == "--") optionsEnded = true;
+            else if (arg.starts_with("--")) takeLong(arg);
+            else takeShortGroup(arg);
+        }
+        return std::move(split_);
+    }
+
+private:
+    void takeLong(const std::string& arg) {
+        const std::size_t equals = arg.find('=');
+        const std::string spelling = arg.substr(0, equals);
+        const OptionSpec* spec = findOption(std::string_view(spelling).substr(2), 0);
+        if (!spec) throw UsageError("unknown option '" + spelling + "'");
+        if (!spec->takesValue && equals != std::string::npos) throw UsageError(spelling + " takes no value");
+        const std::string value =
+            !spec->takesValue ? std::string() : equals != std::string::npos ? arg.substr(equals + 1) : valueOf(spelling);
+        split_.options.push_back({spec, spelling, value});
+    }
+
+    // "-q", "-o FILE", "-oFILE", "-qo FILE": letters until one that takes a value, which takes
+    // the rest of the argument or, when nothing is left, the next one.
+    void takeShortGroup(const std::string& arg) {
+        for (std::size_t i = 1; i < arg.size(); ++i) {
+            const std::string spelling = std::string("-") + arg[i];
+            const OptionSpec* spec = findOption({}, arg[i]);
+            if (!spec) throw UsageError("unknown option '" + spelling + "'");
+            if (!spec->takesValue) {
+                split_.options.push_back({spec, spelling, {}});
+                continue;
+            }
+            split_.options.push_back({spec, spelling, i + 1 < arg.size() ? arg.substr(i + 1) : valueOf(spelling)});
+            return;
+        }
+    }
+
+    const std::string& valueOf(const std::string& spelling) {
+        if (next_ >= args_.size()) throw UsageError(spelling + " needs a value");
+        return args_[next_++];
+    }
+
+    const std::vector<std::string>& args_;
+    std::size_t next_ = 1;
+    SplitArguments split_;
+};
+
 template <typename T>
 std::optional<T> parseNumber(std::string_view text, int base) {
     T value{};
@@ -21,8 +139,6 @@ std::optional<T> parseNumber(std::string_view text, int base) {
     if (ec != std::errc() || end != text.data() + text.size() || text.empty()) return std::nullopt;
     return value;
 }
-
-std::string stepRange() { return std::to_string(kMinStep) + " to " + std::to_string(kMaxStep); }
 
 std::int32_t parseStep(const std::string& text) {
     const auto step = parseNumber<std::int32_t>(text, 10);
@@ -38,22 +154,32 @@ std::string parseCodePage(const std::string& name) {
     return name;
 }
 
-class ArgumentCursor {
-public:
-    explicit ArgumentCursor(const std::vector<std::string>& args) : args_(args) {}
-    bool done() const { return next_ >= args_.size(); }
-    const std::string& take() { return args_[next_++]; }
-    const std::string& valueOf(const std::string& option) {
-        if (done()) throw UsageError(option + " needs a value");
-        return take();
-    }
+void apply(const GivenOption& given, CliOptions& o) {
+    const std::string_view name = given.spec->longName;
+    if (name == "quiet") o.quiet = true;
+    else if (name == "output") o.output = given.value;
+    else if (name == "step") o.step = parseStep(given.value);
+    else if (name == "base-color") o.baseColor = parseBaseColor(given.value);
+    else if (name == "password-file") o.passwordFile = given.value;
+    else if (name == "text-file") o.textFile = given.value;
+    else if (name == "code-page") o.codePage = parseCodePage(given.value);
+    else if (name == "raw") o.raw = true;
+    else if (name == "json") o.json = true;
+}
 
-private:
-    const std::vector<std::string>& args_;
-    std::size_t next_ = 1;
-};
+// One standard input cannot carry two of the picture, the text and the password.
+void checkStandardInputUsers(const CliOptions& o) {
+    const int users = int{isStandardStream(o.picture)} +
+                      int{o.command == Command::Hide && isStandardStream(o.textSource())} +
+                      int{o.passwordFile && isStandardStream(*o.passwordFile)};
+    if (users > 1)
+        throw UsageError("standard input can carry only one of the picture, the text (hide reads it from there "
+                         "unless --text-file is given) and the password");
+}
 
 }  // namespace
+
+std::string stepRange() { return std::to_string(kMinStep) + " to " + std::to_string(kMaxStep); }
 
 ColorValue parseBaseColor(const std::string& text) {
     std::optional<std::uint32_t> value;
@@ -67,90 +193,41 @@ ColorValue parseBaseColor(const std::string& text) {
 }
 
 CliOptions parseArguments(const std::vector<std::string>& args) {
+    const SplitArguments split = Splitter(args).split();
+    const std::vector<std::string>& operands = split.operands;
     CliOptions o;
-    if (args.size() < 2) throw UsageError("missing command");
-    if (args[1] == "--help" || args[1] == "-h" || args[1] == "help") {
-        o.helpTopic = args.size() > 2 && args[1] == "help" ? args[2] : "";
+    if (split.has("help") || (!operands.empty() && operands[0] == "help")) {
+        // "COMMAND --help" and "help COMMAND" both describe the command.
+        const std::size_t topic = !operands.empty() && operands[0] == "help" ? 1 : 0;
+        if (topic < operands.size()) o.helpTopic = operands[topic];
         return o;
     }
-    const auto command = kCommands.find(args[1]);
-    if (command == kCommands.end()) throw UsageError("unknown command '" + args[1] + "'");
+    if (split.has("version")) {
+        o.command = Command::Version;
+        return o;
+    }
+    if (operands.empty()) throw UsageError("missing command");
+    const std::string& name = operands[0];
+    const auto command = kCommands.find(name);
+    if (command == kCommands.end()) throw UsageError("unknown command '" + name + "'");
     o.command = command->second;
 
     bool stepGiven = false;
-    ArgumentCursor cursor(args);
-    cursor.take();
-    while (!cursor.done()) {
-        const std::string& arg = cursor.take();
-        if (arg == "--help" || arg == "-h") {
-            o.helpTopic = args[1];
-            o.command = Command::Help;
-            return o;
-        }
-        const bool hide = o.command == Command::Hide;
-        const bool secret = hide || o.command == Command::Extract;
-        if (arg == "-o" && hide) o.output = cursor.valueOf(arg);
-        else if (arg == "--step" && (hide || o.command == Command::Capacity)) { o.step = parseStep(cursor.valueOf(arg)); stepGiven = true; }
-        else if (arg == "--base-color" && hide) o.baseColor = parseBaseColor(cursor.valueOf(arg));
-        else if (arg == "--password-file" && secret) o.passwordFile = cursor.valueOf(arg);
-        else if (arg == "--text-file" && hide) o.textFile = cursor.valueOf(arg);
-        else if (arg == "--code-page" && secret) o.codePage = parseCodePage(cursor.valueOf(arg));
-        else if (arg == "--raw" && secret) o.raw = true;
-        else if (arg.starts_with("-") && arg != "-") throw UsageError("unknown option '" + arg + "' for " + args[1]);
-        else if (o.picture.empty()) o.picture = arg;
-        else throw UsageError("unexpected argument '" + arg + "'");
+    for (const GivenOption& given : split.options) {
+        if ((given.spec->uses & useOf(o.command)) == 0) throw UsageError("unknown option '" + given.spelling + "' for " + name);
+        apply(given, o);
+        stepGiven = stepGiven || given.spec->longName == "step";
     }
-    if (o.picture.empty()) throw UsageError(args[1] + " needs a PICTURE");
+    if (operands.size() > 2) throw UsageError("unexpected argument '" + operands[2] + "'");
+    if (operands.size() < 2 || operands[1].empty()) throw UsageError(name + " needs a PICTURE");
+    o.picture = operands[1];
     if (o.command == Command::Hide && o.output.empty()) throw UsageError("hide needs -o OUTPUT");
     if ((o.command == Command::Hide || o.command == Command::Capacity) && !stepGiven)
-        throw UsageError(args[1] + " needs --step N");
+        throw UsageError(name + " needs --step N");
+    checkStandardInputUsers(o);
     return o;
 }
 
 std::string CliOptions::chosenCodePage() const { return codePage.value_or(systemCodePage()); }
-
-std::string helpText(const std::string& topic) {
-    const std::string codePageHelp =
-        "  --code-page NAME    the 8-bit code page of the password and the text, such as\n"
-        "                      windows-1251; default: the one of the locale, here " + systemCodePage() + "\n";
-    if (topic == "hide")
-        return "usage: velmora-cli hide PICTURE -o OUTPUT --step N --base-color C --password-file FILE\n"
-               "                        [--text-file FILE] [--code-page NAME] [--raw]\n"
-               "Hides a password-protected text in a BMP picture and writes the result to OUTPUT.\n"
-               "  --step N            every N-th pixel carries a byte (" + stepRange() + ")\n"
-               "  --base-color C      added to every stored byte: decimal, 0x..., $... or a colour\n"
-               "                      name (Black, Maroon, Green, ..., Teal, ..., MedGray); default 0\n"
-               "  --password-file F   first line of F is the password (1 to " + std::to_string(kMaxPasswordBytes) + " bytes); without it\n"
-               "                      the password is asked on the terminal\n"
-               "  --text-file F       the message; without it, standard input. Each line is a line\n"
-               "                      of the message (LF or CRLF), stored in the code page\n" +
-               codePageHelp +
-               "  --raw               store the text's bytes exactly, without line packing or\n"
-               "                      code-page conversion\n"
-               "A password or text with a character the code page cannot store is refused.\n";
-    if (topic == "extract")
-        return "usage: velmora-cli extract PICTURE [--password-file FILE] [--code-page NAME] [--raw]\n"
-               "Prints the message hidden in PICTURE, one line per line.\n"
-               "  --password-file F   first line of F is the password; without it, it is asked\n" +
-               codePageHelp +
-               "  --raw               write the stored bytes exactly, separators included\n";
-    if (topic == "capacity")
-        return "usage: velmora-cli capacity PICTURE --step N\n"
-               "Prints how many message bytes (password plus text) fit PICTURE at step N.\n";
-    if (topic == "info")
-        return "usage: velmora-cli info PICTURE\n"
-               "Prints the picture's kind, width, height, bits per pixel, header form and row order.\n";
-    return "usage: velmora-cli COMMAND [OPTIONS]\n"
-           "Hides a password-protected text message in a BMP picture and reads it back.\n\n"
-           "Commands:\n"
-           "  hide       hide a message in a picture\n"
-           "  extract    read a hidden message\n"
-           "  capacity   how many bytes a picture can carry\n"
-           "  info       describe a picture file\n\n"
-           "'velmora-cli COMMAND --help' describes a command. Exit status: 0 done, 1 the operation\n"
-           "failed, 2 bad usage. Passwords are never taken from the command line. Text and\n"
-           "passwords are stored in the 8-bit code page of the locale, here " + systemCodePage() + ",\n"
-           "unless --code-page names another.\n";
-}
 
 }  // namespace velmora::cli

@@ -1,12 +1,18 @@
 #include "cli/Commands.h"
 
+#include <unistd.h>
+
 #include <cstdio>
+#include <iostream>
 #include <ostream>
 #include <sstream>
 
 #include "cli/InputFile.h"
+#include "cli/JsonObject.h"
 #include "cli/OperationError.h"
 #include "cli/PasswordInput.h"
+#include "cli/PictureInput.h"
+#include "cli/StandardOutput.h"
 #include "engine/CarrierLayout.h"
 #include "engine/CodePage.h"
 #include "engine/EngineError.h"
@@ -28,10 +34,9 @@ constexpr std::size_t kInputBytesPerStoredByte = 3;
 // Opens a picture the way the program does before any hide or extract: it must be of a
 // carrier's size.
 CarrierPicture openCarrier(const std::string& fileName) {
-    CarrierPicture picture;
-    picture.load(fileName);
+    CarrierPicture picture = loadPicture(fileName);
     if (!isCarrierSize(picture.width(), picture.height()))
-        throw OperationError(messages::kBitmapTooSmall + fileName);
+        throw OperationError(messages::kBitmapTooSmall + pictureName(fileName));
     return picture;
 }
 
@@ -39,8 +44,7 @@ CarrierPicture openCarrier(const std::string& fileName) {
 // already makes it too large.
 std::string readText(const CliOptions& options) {
     const std::size_t limit = options.raw ? kLongestStoredText : kLongestStoredText * kInputBytesPerStoredByte;
-    const std::string text = options.textFile ? InputFile(*options.textFile).readAtMost(limit + 1)
-                                              : readStandardInputAtMost(limit + 1);
+    const std::string text = InputFile(options.textSource()).readTextAtMost(limit + 1);
     if (text.size() > limit) throw OperationError(messages::kTextTooLarge);
     return text;
 }
@@ -91,8 +95,14 @@ int runHide(const CliOptions& options, std::ostream& out) {
     case HideOutcome::NotPreserved: throw OperationError(messages::kMessageNotPreserved);
     case HideOutcome::Written: break;
     }
+    if (isStandardStream(options.output)) {
+        // Nothing but the picture goes to standard output, so the note goes to standard error.
+        picture.saveToDescriptor(STDOUT_FILENO, kCannotWriteStandardOutput);
+        if (!options.quiet) std::cerr << messages::kHiddenSuccessfully << " written to standard output\n";
+        return 0;
+    }
     picture.save(options.output);
-    out << messages::kHiddenSuccessfully << ' ' << options.output << '\n';
+    if (!options.quiet) out << messages::kHiddenSuccessfully << ' ' << options.output << '\n';
     return 0;
 }
 
@@ -113,18 +123,41 @@ int runExtract(const CliOptions& options, std::ostream& out) {
 int runCapacity(const CliOptions& options, std::ostream& out) {
     const CarrierPicture picture = openCarrier(options.picture);
     if (picture.kind() != PictureKind::Bitmap) throw OperationError(messages::kNotABitmap);
-    out << messageCapacity(picture.width(), picture.height(), options.step) << '\n';
+    const std::int64_t capacity = messageCapacity(picture.width(), picture.height(), options.step);
+    if (!options.json) {
+        out << capacity << '\n';
+        return 0;
+    }
+    out << JsonObject()
+               .add("file", options.picture)
+               .add("width", picture.width())
+               .add("height", picture.height())
+               .add("step", options.step)
+               .add("message_bytes", capacity)
+               .text()
+        << '\n';
     return 0;
 }
 
 int runInfo(const CliOptions& options, std::ostream& out) {
-    CarrierPicture picture;
-    picture.load(options.picture);
+    const CarrierPicture picture = loadPicture(options.picture);
     static constexpr const char* kKinds[] = {"none", "bitmap", "jpeg", "gif", "icon", "metafile"};
-    out << "kind: " << kKinds[static_cast<int>(picture.kind())] << '\n'
-        << "width: " << picture.width() << '\n'
-        << "height: " << picture.height() << '\n';
-    if (const BmpImage* bmp = picture.bitmap()) {
+    const char* kind = kKinds[static_cast<int>(picture.kind())];
+    const BmpImage* bmp = picture.bitmap();
+    if (options.json) {
+        JsonObject json;
+        json.add("file", options.picture).add("kind", kind).add("width", picture.width()).add("height", picture.height());
+        if (bmp) {
+            json.add("bits_per_pixel", bmp->bitsPerPixel)
+                .add("header", bmp->coreHeader ? "core" : "information")
+                .add("header_bytes", bmp->coreHeader ? 12 : 40)
+                .add("row_order", bmp->topDown() ? "top-down" : "bottom-up");
+        }
+        out << json.text() << '\n';
+        return 0;
+    }
+    out << "kind: " << kind << '\n' << "width: " << picture.width() << '\n' << "height: " << picture.height() << '\n';
+    if (bmp) {
         out << "bits per pixel: " << bmp->bitsPerPixel << '\n'
             << "header: " << (bmp->coreHeader ? "core (12 bytes)" : "information (40 bytes)") << '\n'
             << "row order: " << (bmp->topDown() ? "top-down" : "bottom-up") << '\n';

@@ -6,6 +6,8 @@
 
 namespace velmora::cli {
 
+inline constexpr const char* kCannotWriteStandardOutput = "Cannot write to standard output";
+
 // Standard output written straight to its descriptor, remembering why a write failed (a full
 // disk, a closed descriptor), so that every command can report it and exit with 1 instead of
 // losing its output in silence.

@@ -5,6 +5,7 @@
 
 #include "cli/CliOptions.h"
 #include "cli/Commands.h"
+#include "cli/HelpText.h"
 #include "cli/OperationError.h"
 #include "cli/StandardOutput.h"
 #include "engine/EngineError.h"
@@ -19,6 +20,7 @@ int runCommand(const std::vector<std::string>& args, std::ostream& out) {
         const cli::CliOptions options = cli::parseArguments(args);
         switch (options.command) {
         case cli::Command::Help: out << cli::helpText(options.helpTopic); return 0;
+        case cli::Command::Version: out << cli::versionText(); return 0;
         case cli::Command::Hide: return cli::runHide(options, out);
         case cli::Command::Extract: return cli::runExtract(options, out);
         case cli::Command::Capacity: return cli::runCapacity(options, out);
@@ -52,7 +54,7 @@ int main(int argc, char** argv) {
     cli::StandardOutput out;
     const int status = runCommand(std::vector<std::string>(argv, argv + argc), out);
     if (const int error = out.finish(); error != 0) {
-        std::cerr << "velmora-cli: Cannot write to standard output\nvelmora-cli: " << systemReason(error) << '\n';
+        std::cerr << "velmora-cli: " << cli::kCannotWriteStandardOutput << "\nvelmora-cli: " << systemReason(error) << '\n';
         return status == 0 ? 1 : status;
     }
     return status;

@@ -11,7 +11,7 @@ FlatButton::FlatButton(const QString& name, const QString& picture, QRect place,
     setFlat(true);
     setFocusPolicy(Qt::NoFocus);
     setIconSize({16, 16});
-    setIcon(QIcon(QPixmap::fromImage(lookPicture(picture))));
+    setIcon(lookIcon(picture));
 }
 
 }  // namespace velmora

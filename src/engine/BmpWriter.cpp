@@ -1,5 +1,6 @@
 #include "engine/BmpWriter.h"
 
+#include <functional>
 #include <vector>
 
 #include "engine/EngineError.h"
@@ -28,9 +29,9 @@ constexpr std::uint64_t kLargestBmpFile = 0xFFFFFFFFu;
 constexpr std::uint32_t kRgb = 0;
 constexpr std::uint32_t kBitFields = 3;
 
-}  // namespace
-
-void writeBmp(const BmpImage& image, const std::string& fileName) {
+// The headers, masks and colour table before the rows; a picture whose file would pass 4 GiB
+// raises failureMessage with the reason.
+HeaderBytes headersOf(const BmpImage& image, const std::string& failureMessage) {
     const bool bitFields = image.declaredMasks.has_value() && image.bitsPerPixel > 8 && !image.coreHeader;
     const std::size_t headerSize = image.coreHeader ? 12 : 40;
     const std::size_t entrySize = image.coreHeader ? 3 : 4;
@@ -39,7 +40,7 @@ void writeBmp(const BmpImage& image, const std::string& fileName) {
     const std::size_t pixelBytes = image.pixelBytes();
     // The header keeps the file's size in 32 bits: a larger file would carry a wrapped size
     // that readers take at its word.
-    if (std::uint64_t{pixelOffset} + pixelBytes > kLargestBmpFile) throw EngineError(messages::tooLargeForBmp(fileName));
+    if (std::uint64_t{pixelOffset} + pixelBytes > kLargestBmpFile) throw EngineError(messages::tooLargeForBmp(failureMessage));
 
     HeaderBytes out;
     out.u8('B');
@@ -78,11 +79,26 @@ void writeBmp(const BmpImage& image, const std::string& fileName) {
         out.u8(static_cast<std::uint8_t>(entry >> 16));
         if (!image.coreHeader) out.u8(0);
     }
+    return out;
+}
 
-    writeFileAtomically(fileName, [&](OutputFile& file) {
-        file.write(out.bytes());
+std::function<void(OutputFile&)> writerOf(const BmpImage& image, const HeaderBytes& headers) {
+    return [&image, &headers](OutputFile& file) {
+        file.write(headers.bytes());
         image.rows.writeTo(file);
-    });
+    };
+}
+
+}  // namespace
+
+void writeBmp(const BmpImage& image, const std::string& fileName) {
+    const HeaderBytes headers = headersOf(image, messages::cannotCreateFile(fileName));
+    writeFileAtomically(fileName, writerOf(image, headers));
+}
+
+void writeBmpToDescriptor(const BmpImage& image, int fd, const std::string& failureMessage) {
+    const HeaderBytes headers = headersOf(image, failureMessage);
+    writeToDescriptor(fd, failureMessage, writerOf(image, headers));
 }
 
 }  // namespace velmora

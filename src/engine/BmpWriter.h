@@ -14,4 +14,10 @@ namespace velmora {
 // written.
 void writeBmp(const BmpImage& image, const std::string& fileName);
 
+// The same file written straight to an open descriptor, such as standard output, which cannot
+// be replaced atomically: a failure part way leaves what was written so far. A failed write
+// raises failureMessage with the system's reason; rows read from a source file that changed
+// meanwhile raise FileChangedError after the last byte.
+void writeBmpToDescriptor(const BmpImage& image, int fd, const std::string& failureMessage);
+
 }  // namespace velmora

@@ -42,7 +42,10 @@ PictureSize readSizeOf(PictureKind kind, const ByteSource& file) {
 }  // namespace
 
 void CarrierPicture::load(const std::string& fileName, DecodeLimits limits) {
-    const PictureKind kind = kindForExtension(extensionOf(fileName));
+    load(kindForExtension(extensionOf(fileName)), fileName, limits);
+}
+
+void CarrierPicture::load(PictureKind kind, const std::string& fileName, DecodeLimits limits) {
     if (kind == PictureKind::Bitmap) {
         hold(readBmpFile(fileName, limits));
         return;
@@ -93,6 +96,10 @@ void CarrierPicture::writePixel(std::int32_t x, std::int32_t y, ColorValue value
 
 void CarrierPicture::save(const std::string& fileName) const {
     writeBmp(requireBitmap(), fileName);
+}
+
+void CarrierPicture::saveToDescriptor(int fd, const std::string& failureMessage) const {
+    writeBmpToDescriptor(requireBitmap(), fd, failureMessage);
 }
 
 }  // namespace velmora

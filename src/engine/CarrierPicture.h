@@ -21,6 +21,8 @@ public:
     // Chooses the kind from the extension alone and reads the file, decoding a bitmap within
     // `limits`. The held picture is replaced only when the whole load succeeds.
     void load(const std::string& fileName, DecodeLimits limits = {});
+    // The same for a kind decided beforehand, such as from the file's first bytes.
+    void load(PictureKind kind, const std::string& fileName, DecodeLimits limits = {});
     // The same for a file already in memory, of a kind known beforehand.
     void load(PictureKind kind, ByteBuffer file, DecodeLimits limits = {});
     // Lets go of the picture and its file: the holder is empty, as before the first load.
@@ -38,6 +40,9 @@ public:
     void writePixel(std::int32_t x, std::int32_t y, ColorValue value);
     // Writes the bitmap as a BMP file under any name; atomically.
     void save(const std::string& fileName) const;
+    // Writes the same file to an open descriptor, such as standard output; not atomically (see
+    // writeBmpToDescriptor).
+    void saveToDescriptor(int fd, const std::string& failureMessage) const;
 
 private:
     void hold(BmpImage image);

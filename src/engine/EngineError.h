@@ -30,8 +30,10 @@ inline constexpr const char* kStreamReadError = "Stream read error";
 inline constexpr const char* kNotABitmap = "Can only modify an image if it contains a bitmap";
 inline std::string unknownExtension(const std::string& ext) { return "Unknown picture file extension (." + ext + ")"; }
 inline std::string cannotCreateFile(const std::string& name) { return "Cannot create file " + name; }
-inline std::string tooLargeForBmp(const std::string& name) {
-    return cannotCreateFile(name) + " (a BMP file holds at most 4 GiB)";
+// A failed write's message, such as "Cannot create file <name>", said of a picture whose BMP
+// file would pass 4 GiB.
+inline std::string tooLargeForBmp(const std::string& failureMessage) {
+    return failureMessage + " (a BMP file holds at most 4 GiB)";
 }
 inline std::string cannotOpenFile(const std::string& name) { return "Cannot open file " + name; }
 inline std::string jpegError(int code) { return "JPEG error #" + std::to_string(code); }

@@ -250,4 +250,14 @@ void writeFileAtomically(const std::string& fileName, const std::function<void(O
     }
 }
 
+void writeToDescriptor(int fd, const std::string& failureMessage, const std::function<void(OutputFile&)>& writeContents) {
+    try {
+        OutputFile file(fd);
+        writeContents(file);
+        file.verifySources();
+    } catch (const WriteFailed& failure) {
+        throw EngineError(failureMessage, failure.reason);
+    }
+}
+
 }  // namespace velmora

@@ -103,6 +103,12 @@ private:
 //   socket) is refused and left as it is.
 // A refusal or failed write raises "Cannot create file <name>" with the system's reason; an
 // EngineError raised by writeContents itself (a source that cannot be read) passes through.
+// Writes contents through writeContents straight to an open descriptor, such as standard
+// output, which cannot be replaced atomically: a failure part way leaves what was written.
+// Contents built on a source file that changed meanwhile raise FileChangedError after they were
+// written; a failed write raises failureMessage with the system's reason.
+void writeToDescriptor(int fd, const std::string& failureMessage, const std::function<void(OutputFile&)>& writeContents);
+
 void writeFileAtomically(const std::string& fileName, const std::function<void(OutputFile&)>& writeContents,
                          TemporaryKind temporaryKind = TemporaryKind::UnnamedWherePossible);
 

@@ -30,7 +30,7 @@ ImageBtn* button(QWidget& window, const char* name, QRect place, const QString& 
     auto* button = new ImageBtn(&window);
     button->setObjectName(QLatin1String(name));
     button->setGeometry(place);
-    button->setFaces(lookPicture(normal), lookPicture(pressed));
+    button->setFaces(scaledLookPicture(normal), scaledLookPicture(pressed));
     return button;
 }
 
@@ -42,7 +42,7 @@ MainSkin::MainSkin(QWidget& window, QWidget* drum)
     : skin(new SkinForm(&window)), productLabel(label(window, "SkinLabel1", {15, 42})),
       hideCaption(label(window, "SkinLabel2", {75, 36})), extractCaption(label(window, "SkinLabel3", {122, 36})),
       exitCaption(label(window, "SkinLabel4", {160, 37})) {
-    skin->setPicture(lookPicture(QStringLiteral("skin.bmp")));
+    skin->setPicture(scaledLookPicture(QStringLiteral("skin.bmp")));
     productLabel->setCaption(QStringLiteral("Velmora"));
     if (drum) {
         drum->setParent(&window);
@@ -53,7 +53,7 @@ MainSkin::MainSkin(QWidget& window, QWidget* drum)
     // The minimise button's face stays the same when pressed; only its glyph moves.
     const QString minimizeFace = QStringLiteral("minimize_up.bmp");
     minimizeBtn = button(window, "MinimizeBtn", {16, 56, 45, 16}, minimizeFace, minimizeFace);
-    minimizeBtn->setGlyph(lookPicture(QStringLiteral("minimize_glyph.bmp")));
+    minimizeBtn->setGlyph(scaledLookPicture(QStringLiteral("minimize_glyph.bmp")));
     hideBtn = button(window, "HideBtn", {78, 46, 29, 29}, QStringLiteral("hide_up.bmp"), QStringLiteral("hide_down.bmp"));
     extractBtn = button(window, "ExtractBtn", {121, 47, 29, 29}, QStringLiteral("extract_up.bmp"),
                         QStringLiteral("extract_down.bmp"));

@@ -47,9 +47,13 @@ void TrayMinimizer::toggle() {
     else minimizeToTray();
 }
 
+// Without a tray the start stays on the screen: a program that starts minimised where no taskbar
+// shows it (many Wayland desktops) would seem never to have started.
 void TrayMinimizer::startInTray() {
     beginMinimizeTimer_.stop();
-    if (controller_.settings().minimized) minimizeToTray();
+    if (!controller_.settings().minimized) return;
+    if (desktop_.hasSystemTray()) minimizeToTray();
+    else controller_.setMinimized(false);
 }
 
 void TrayMinimizer::stayOnScreen() {

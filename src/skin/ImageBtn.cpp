@@ -26,14 +26,14 @@ ImageBtn::ImageBtn(QWidget* parent) : QAbstractButton(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-void ImageBtn::setFaces(const QImage& normal, const QImage& pressed) {
+void ImageBtn::setFaces(const ScaledPicture& normal, const ScaledPicture& pressed) {
     normal_ = normal;
     pressed_ = pressed;
     forgetLooks();
 }
 
-void ImageBtn::setGlyph(const QImage& glyph) {
-    glyph_ = withSeeThroughCorner(glyph);
+void ImageBtn::setGlyph(const ScaledPicture& glyph) {
+    glyph_ = {withSeeThroughCorner(glyph.single()), withSeeThroughCorner(glyph.doubled())};
     update();
 }
 
@@ -49,12 +49,14 @@ void ImageBtn::resizeEvent(QResizeEvent* event) {
     forgetLooks();
 }
 
-const QImage& ImageBtn::facePicture(bool pressed) const { return pressed && !pressed_.isNull() ? pressed_ : normal_; }
+const ScaledPicture& ImageBtn::facePicture(bool pressed) const {
+    return pressed && !pressed_.isNull() ? pressed_ : normal_;
+}
 
 const QRegion& ImageBtn::outline(bool pressed) const {
     std::optional<QRegion>& outline = outlines_[pressed ? 1 : 0];
     if (!outline) {
-        const QImage& picture = facePicture(pressed);
+        const QImage& picture = facePicture(pressed).single();
         outline = picture.isNull() || size().isEmpty() ? QRegion()
                                                        : outlineRegion(stretched(picture, size()), keyColour(picture));
     }
@@ -90,12 +92,15 @@ void ImageBtn::mouseReleaseEvent(QMouseEvent* event) {
     applyOutline();
 }
 
-QImage ImageBtn::stateFace(bool pressed) const {
-    const QImage& picture = facePicture(pressed);
-    QImage face = stretched(picture, size());
+QImage ImageBtn::stateFace(bool pressed, qreal ratio) const {
+    const QImage& picture = facePicture(pressed).forRatio(ratio);
+    const qreal scale = picture.devicePixelRatio();
+    QImage face = stretched(picture, size() * scale);
+    face.setDevicePixelRatio(scale);
     replaceColour(face, keyColour(picture), kShadow);
     if (!pressed || !pressed_.isNull()) return face;
-    QImage moved(size(), QImage::Format_ARGB32);
+    QImage moved(face.size(), QImage::Format_ARGB32);
+    moved.setDevicePixelRatio(scale);
     moved.fill(kShadow);
     QPainter(&moved).drawImage(kFaceDownOffset, face);
     return moved;
@@ -109,10 +114,12 @@ void ImageBtn::paintEvent(QPaintEvent*) {
         painter.drawRect(rect().adjusted(0, 0, -1, -1));
         return;
     }
-    painter.drawImage(0, 0, stateFace(isDown()));
+    const qreal ratio = devicePixelRatioF();
+    painter.drawImage(0, 0, stateFace(isDown(), ratio));
     if (!glyph_.isNull()) {
-        const QPoint centred((width() - glyph_.width()) / 2, (height() - glyph_.height()) / 2);
-        painter.drawImage(centred + (isDown() ? kGlyphDownOffset : QPoint()), glyph_);
+        const QSize glyphSize = glyph_.single().size();
+        const QPoint centred((width() - glyphSize.width()) / 2, (height() - glyphSize.height()) / 2);
+        painter.drawImage(centred + (isDown() ? kGlyphDownOffset : QPoint()), glyph_.forRatio(ratio));
     }
 }
 

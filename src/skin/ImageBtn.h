@@ -7,6 +7,8 @@
 #include <array>
 #include <optional>
 
+#include "skin/ScaledPicture.h"
+
 namespace velmora {
 
 // A push button drawn from pictures: a face for the normal state, one for the pressed state
@@ -21,12 +23,12 @@ public:
 
     // The faces are stretched to the button. Without a pressed face, the normal face shows
     // moved by kFaceDownOffset over black while pressed.
-    void setFaces(const QImage& normal, const QImage& pressed = {});
+    void setFaces(const ScaledPicture& normal, const ScaledPicture& pressed = {});
     // Drawn centred over the face, moved by kGlyphDownOffset while pressed; the colour of its
     // bottom-left pixel is see-through.
-    void setGlyph(const QImage& glyph);
+    void setGlyph(const ScaledPicture& glyph);
 
-    // The shape of a state: every pixel of its face (stretched to the button) that differs
+    // The shape of a state: every pixel of its 1× face (stretched to the button) that differs
     // from the face's top-left colour; none without a face. Worked out once per state.
     const QRegion& outline(bool pressed) const;
 
@@ -43,16 +45,17 @@ protected:
 
 private:
     // The picture a state shows: the pressed face when there is one, else the normal face.
-    const QImage& facePicture(bool pressed) const;
-    // The face of a state, stretched to the button, with its see-through colour turned black.
-    QImage stateFace(bool pressed) const;
+    const ScaledPicture& facePicture(bool pressed) const;
+    // The face of a state for a device of this pixel ratio, stretched to the button, with its
+    // see-through colour turned black.
+    QImage stateFace(bool pressed, qreal ratio) const;
     void forgetLooks();
     // The window shape follows the state shown.
     void applyOutline();
 
-    QImage normal_;
-    QImage pressed_;
-    QImage glyph_;  // its see-through colour already transparent
+    ScaledPicture normal_;
+    ScaledPicture pressed_;
+    ScaledPicture glyph_;  // its see-through colour already transparent
     mutable std::array<std::optional<QRegion>, 2> outlines_;
     std::optional<bool> appliedDown_;
 };

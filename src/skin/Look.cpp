@@ -6,11 +6,19 @@ namespace velmora {
 
 namespace {
 
-QIcon iconOf(const QStringList& fileNames) {
+QString doubledName(const QString& fileName) {
+    const qsizetype dot = fileName.lastIndexOf(QLatin1Char('.'));
+    return dot < 0 ? fileName + QStringLiteral("@2x") : fileName.left(dot) + QStringLiteral("@2x") + fileName.mid(dot);
+}
+
+// Each size is added as plain pixels, so the icon picks by device pixels: 16 at ratio 1,
+// 32 at ratio 2.
+QIcon iconOf(const QList<QImage>& pictures) {
     QIcon icon;
-    for (const QString& name : fileNames) {
-        const QImage picture = lookPicture(name);
-        if (!picture.isNull()) icon.addPixmap(QPixmap::fromImage(picture));
+    for (QImage picture : pictures) {
+        if (picture.isNull()) continue;
+        picture.setDevicePixelRatio(1);
+        icon.addPixmap(QPixmap::fromImage(picture));
     }
     return icon;
 }
@@ -19,12 +27,21 @@ QIcon iconOf(const QStringList& fileNames) {
 
 QImage lookPicture(const QString& fileName) { return QImage(QStringLiteral(":/look/") + fileName); }
 
-QIcon menuPicture(const QString& name) { return iconOf({QStringLiteral("menu_%1.png").arg(name)}); }
+ScaledPicture scaledLookPicture(const QString& fileName) {
+    return {lookPicture(fileName), lookPicture(doubledName(fileName))};
+}
+
+QIcon lookIcon(const QString& fileName) {
+    const ScaledPicture picture = scaledLookPicture(fileName);
+    return iconOf({picture.single(), picture.doubled()});
+}
+
+QIcon menuPicture(const QString& name) { return lookIcon(QStringLiteral("menu_%1.png").arg(name)); }
 
 QIcon programIcon() {
-    QStringList names;
-    for (int size : {32, 48, 64, 128}) names << QStringLiteral("velmora%1.png").arg(size);
-    return iconOf(names);
+    QList<QImage> pictures;
+    for (int size : {32, 48, 64, 128}) pictures << lookPicture(QStringLiteral("velmora%1.png").arg(size));
+    return iconOf(pictures);
 }
 
 }  // namespace velmora

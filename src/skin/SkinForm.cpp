@@ -3,6 +3,9 @@
 #include <QEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QWindow>
+
+#include "anim/Compositor.h"
 
 #include "skin/DragFrame.h"
 #include "skin/PictureOutline.h"
@@ -13,6 +16,10 @@ SkinForm::SkinForm(QWidget* form) : QWidget(form) {
     setObjectName(QStringLiteral("SkinForm"));
     setAttribute(Qt::WA_OpaquePaintEvent);
     setGeometry(form->rect());
+    // Outside the outline the window is see-through as well as cut away: a Wayland compositor
+    // takes the mask for the input region only, and some compositing X window managers ignore
+    // a window's shape and show all of it as painted.
+    form->setAttribute(Qt::WA_TranslucentBackground);
     lower();
     form->installEventFilter(this);
 }
@@ -25,12 +32,12 @@ bool SkinForm::eventFilter(QObject* watched, QEvent* event) {
 
 SkinForm::~SkinForm() = default;
 
-void SkinForm::setPicture(const QImage& picture) {
+void SkinForm::setPicture(const ScaledPicture& picture) {
     picture_ = picture;
     QWidget* form = window();
-    if (!picture_.isNull()) {
-        form->setFixedSize(picture_.size());
-        outline_ = outlineRegion(picture_, picture_.pixel(0, picture_.height() - 1));
+    if (const QImage& single = picture_.single(); !single.isNull()) {
+        form->setFixedSize(single.size());
+        outline_ = outlineRegion(single, single.pixel(0, single.height() - 1));
     } else {
         outline_ = QRegion();
     }
@@ -43,8 +50,14 @@ void SkinForm::setPicture(const QImage& picture) {
 
 void SkinForm::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    if (picture_.isNull()) painter.fillRect(rect(), palette().window());
-    else painter.drawImage(0, 0, picture_);
+    if (picture_.isNull()) {
+        painter.fillRect(rect(), palette().window());
+        return;
+    }
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    painter.fillRect(rect(), Qt::transparent);
+    painter.setClipRegion(outline_);
+    painter.drawImage(0, 0, picture_.forRatio(devicePixelRatioF()));
 }
 
 void SkinForm::mousePressEvent(QMouseEvent* event) {
@@ -53,6 +66,8 @@ void SkinForm::mousePressEvent(QMouseEvent* event) {
         return;
     }
     QWidget* form = window();
+    // Only the compositor may move a Wayland window; it follows the pointer itself.
+    if (onWaylandCompositor() && form->windowHandle() && form->windowHandle()->startSystemMove()) return;
     drag_.emplace(event->globalPosition().toPoint(), mapTo(form, event->position().toPoint()), form->size(),
                   kDragTolerance);
     // The pointer stays ours wherever it goes until the release.

@@ -7,6 +7,7 @@
 #include <memory>
 #include <optional>
 
+#include "skin/ScaledPicture.h"
 #include "skin/WindowDrag.h"
 
 namespace velmora {
@@ -18,15 +19,16 @@ class DragFrame;
 // outline (the colour of its bottom-left pixel is outside), and moves the window when the left
 // button is pressed on the bare skin and dragged: a dotted outline follows the pointer once it
 // is more than kDragTolerance pixels from the press point, and the window moves there at the
-// release. Presses on the other controls never reach it, so they start no drag.
+// release. Presses on the other controls never reach it, so they start no drag. Under a Wayland
+// compositor the window is see-through outside the outline and the compositor does the drag.
 class SkinForm : public QWidget {
 public:
     explicit SkinForm(QWidget* form);
     ~SkinForm() override;
 
-    // The form takes the picture's size and outline; an empty picture leaves the form's size
-    // and a plain rectangle.
-    void setPicture(const QImage& picture);
+    // The form takes the 1× picture's size and outline; an empty picture leaves the form's
+    // size and a plain rectangle. On a screen of a higher pixel ratio the 2× picture paints.
+    void setPicture(const ScaledPicture& picture);
     const QRegion& outline() const { return outline_; }
 
     static constexpr int kDragTolerance = 5;
@@ -39,7 +41,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
-    QImage picture_;
+    ScaledPicture picture_;
     QRegion outline_;
     std::optional<WindowDrag> drag_;
     std::unique_ptr<DragFrame> frame_;  // a window of its own, made at the first drag

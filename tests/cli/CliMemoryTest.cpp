@@ -137,16 +137,21 @@ TEST_F(Cli, NoSmallFileTakesACommandPastTheMemoryCap) {
         {"claims-rows.bmp", "info", 1, streamError},
         {"claims-rows.bmp", "capacity", 1, streamError},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(std::string(c.command) + " " + c.picture);
-        std::vector<std::string> args = {c.command, dir.path(c.picture)};
-        const std::string command = c.command;
-        if (command == "capacity") args.insert(args.end(), {"--step", "2"});
-        if (command == "hide") args.insert(args.end(), {"-o", dir.path("out.bmp"), "--step", "2"});
-        if (command == "hide" || command == "extract") args.insert(args.end(), {"--password-file", pw});
-        const CliRun r = run(args, "a message\n", memoryCap());
-        EXPECT_EQ(r.exitCode, c.exitCode) << r.err;
-        EXPECT_EQ(r.err, c.err);
+    test::writeFile(dir.path("text"), {'h', 'i', '\n'});
+    // The same picture on standard input ("-") is held in memory whole, and still fits.
+    for (const bool fromStandardInput : {false, true}) {
+        for (const auto& c : cases) {
+            SCOPED_TRACE(std::string(c.command) + " " + c.picture + (fromStandardInput ? " on standard input" : ""));
+            const Bytes picture = test::readFile(dir.path(c.picture));
+            std::vector<std::string> args = {c.command, fromStandardInput ? "-" : dir.path(c.picture)};
+            const std::string command = c.command;
+            if (command == "capacity") args.insert(args.end(), {"--step", "2"});
+            if (command == "hide") args.insert(args.end(), {"-o", dir.path("out.bmp"), "--step", "2", "--text-file", dir.path("text")});
+            if (command == "hide" || command == "extract") args.insert(args.end(), {"--password-file", pw});
+            const CliRun r = run(args, fromStandardInput ? std::string(picture.begin(), picture.end()) : "", memoryCap());
+            EXPECT_EQ(r.exitCode, c.exitCode) << r.err;
+            EXPECT_EQ(r.err, c.err);
+        }
     }
 }
 

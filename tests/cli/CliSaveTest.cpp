@@ -102,9 +102,16 @@ TEST_F(Cli, APictureWhoseFileWouldPassFourGiBIsRefusedBeforeAnythingIsWritten) {
                           dir.path("pw")},
                          "a message\n", "timeout 60");
     EXPECT_EQ(r.exitCode, 1);
-    EXPECT_EQ(r.err, "velmora-cli: " + messages::tooLargeForBmp(dir.path("out.bmp")) + "\n");
+    EXPECT_EQ(r.err, "velmora-cli: " + messages::tooLargeForBmp(messages::cannotCreateFile(dir.path("out.bmp"))) + "\n");
     EXPECT_EQ(test::readFile(dir.path("out.bmp")), kOld);
     EXPECT_EQ(test::namesIn(dir.path("")), (std::set<std::string>{"huge.bmp", "out.bmp", "pic.bmp", "pw", "stdin", "stdout", "stderr"}));
+
+    // Standard output, which cannot be taken back, gets no byte of it either.
+    const CliRun piped = run({"hide", dir.path("huge.bmp"), "-o", "-", "--step", "500", "--password-file", dir.path("pw")},
+                             "a message\n", "timeout 60");
+    EXPECT_EQ(piped.exitCode, 1);
+    EXPECT_EQ(piped.out, "");
+    EXPECT_EQ(piped.err, "velmora-cli: " + messages::tooLargeForBmp("Cannot write to standard output") + "\n");
 }
 
 TEST_F(Cli, AFileNameOfTwoHundredFiftyBytesSaves) {

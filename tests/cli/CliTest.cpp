@@ -57,6 +57,7 @@ TEST_F(Cli, FailuresGiveTheirMessageAndExitCode) {
     test::BmpRecipe grey;
     grey.bitsPerPixel = 8;
     test::writeFile(dir.path("grey.bmp"), test::buildBmp(grey));
+    test::writeFile(dir.path("a.png"), {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n', 0, 0, 0, 13, 'I', 'H', 'D', 'R'});
     const std::string pw = dir.path("pw");
     struct Case {
         const char* name;
@@ -78,7 +79,8 @@ TEST_F(Cli, FailuresGiveTheirMessageAndExitCode) {
          std::string("velmora-cli: ") + messages::kMessageNotPreserved + "\n"},
         {"missing picture", {"extract", dir.path("none.bmp"), "--password-file", pw}, "",
          "velmora-cli: Cannot open file " + dir.path("none.bmp") + "\nvelmora-cli: No such file or directory\n"},
-        {"unknown kind", {"info", dir.path("a.png")}, "", "velmora-cli: Unknown picture file extension (.png)\n"},
+        {"no kind this program reads", {"info", dir.path("a.png")}, "",
+         "velmora-cli: Not a picture: " + dir.path("a.png") + " is neither a BMP nor a JPEG, GIF, icon or metafile\n"},
         {"output folder missing", {"hide", dir.path("pic.bmp"), "-o", dir.path("no/o.bmp"), "--step", "3", "--password-file", pw}, "x",
          "velmora-cli: Cannot create file " + dir.path("no/o.bmp") + "\nvelmora-cli: No such file or directory\n"},
     };

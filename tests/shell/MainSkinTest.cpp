@@ -14,6 +14,8 @@
 #include "dialogs/LanguageKeys.h"
 #include "shell/MainSkin.h"
 #include "skin/ImageBtn.h"
+#include "skin/Look.h"
+#include "skin/PictureOutline.h"
 #include "skin/SkinForm.h"
 #include "skin/SkinLabel.h"
 #include "skin/SkinPanel.h"
@@ -105,7 +107,41 @@ TEST_F(MainSkinTest, TheWindowTakesTheSkinsShapeAndTheMenuItsPictures) {
     for (const QAction* item : {window.openAction(), window.hideAction(), window.extractAction(), window.closeAction(),
                                 window.languageAction(), window.minimizeAction(), window.optionsAction(),
                                 window.helpAction(), window.aboutAction(), window.exitAction()})
-        EXPECT_EQ(item->icon().availableSizes(), QList<QSize>{QSize(16, 16)}) << item->objectName().toStdString();
+        EXPECT_EQ(item->icon().availableSizes(), (QList<QSize>{{16, 16}, {32, 32}}))
+            << item->objectName().toStdString();
+}
+
+// This test runs once more with QT_SCALE_FACTOR=2 (see tests/CMakeLists.txt): on a screen of
+// ratio 2 the skin and the knobs paint their @2x pictures pixel for pixel, while the window keeps
+// the 1× shape; at ratio 1 they paint the 1× pictures.
+TEST_F(MainSkinTest, SkinAndKnobsPaintThePicturesOfTheScreensPixelRatio) {
+    const qreal ratio = window.devicePixelRatioF();
+    if (qEnvironmentVariableIsSet("QT_SCALE_FACTOR")) {
+        ASSERT_EQ(ratio, qEnvironmentVariable("QT_SCALE_FACTOR").toDouble());
+    }
+    const QImage skinAt1x = lookPicture(QStringLiteral("skin.bmp"));
+    EXPECT_EQ(window.size(), skinAt1x.size());
+    EXPECT_EQ(window.mask(), outlineRegion(skinAt1x, skinAt1x.pixel(0, skinAt1x.height() - 1)));
+
+    const std::vector<std::pair<QWidget*, const char*>> parts = {{skin().skin, "skin"},
+                                                                 {skin().hideBtn, "hide_up"},
+                                                                 {skin().extractBtn, "extract_up"},
+                                                                 {skin().exitBtn, "exit_up"}};
+    for (const auto& [part, name] : parts) {
+        SCOPED_TRACE(name);
+        const QString file = QLatin1String(name) + (ratio > 1 ? QStringLiteral("@2x.bmp") : QStringLiteral(".bmp"));
+        const QImage expected = lookPicture(file).convertToFormat(QImage::Format_RGB32);
+        const QImage painted = part->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        ASSERT_EQ(painted.size(), expected.size());
+        // Inside the part's 1× shape, in device pixels.
+        const QRegion shape = part == skin().skin ? window.mask() : part->mask();
+        int differing = 0;
+        for (int y = 0; y < painted.height(); ++y)
+            for (int x = 0; x < painted.width(); ++x)
+                if (shape.contains(QPoint(int(x / ratio), int(y / ratio))))
+                    differing += painted.pixel(x, y) != expected.pixel(x, y);
+        EXPECT_EQ(differing, 0);
+    }
 }
 
 TEST_F(MainSkinTest, CaptionsAndHintsComeFromTheLanguageTexts) {

@@ -128,8 +128,9 @@ TEST_F(TrayMinimizeTest, AProgramClosedOnTheScreenStaysThere) {
 }
 
 // Without a tray the window goes to the window manager, which gives it back; the program is
-// not in a tray, so nothing says so at the next start.
-TEST_F(TrayMinimizeTest, WithoutATrayMinimisingLeavesTheWindowToTheTaskbar) {
+// not in a tray, so nothing says so at the next start. A start that was to go into the tray
+// stays on the screen: where no taskbar shows minimised windows, it would seem not to start.
+TEST_F(TrayMinimizeTest, WithoutATrayMinimisingLeavesTheWindowToTheTaskbarAndTheStartOnTheScreen) {
     desktop.systemTray = false;
     auto window = startWindow(*controller);
     window->minimizeButtonClicked();
@@ -141,9 +142,7 @@ TEST_F(TrayMinimizeTest, WithoutATrayMinimisingLeavesTheWindowToTheTaskbar) {
     MainController next(desktop, secondDrum, folder(""), folder("velmora.ini"));
     auto second = startWindow(next, "[Main]\nFirstOpen=0\nMinimized=1\n");
     QTest::qWait(kPastStartTimerMs);
-    EXPECT_TRUE(second->isMinimized());
-    EXPECT_FALSE(second->trayIcon()->isVisible());
-    EXPECT_FALSE(next.settings().minimized);
+    EXPECT_TRUE(onScreen(*second, next));
 }
 
 TEST_F(TrayMinimizeTest, WhenTheTrayGoesAwayTheWindowComesBack) {

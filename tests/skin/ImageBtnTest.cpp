@@ -13,6 +13,8 @@
 #include <vector>
 
 #include "skin/ImageBtn.h"
+#include "skin/PictureOutline.h"
+#include "skin/SeeThrough.h"
 
 namespace velmora {
 namespace {
@@ -175,6 +177,42 @@ TEST_F(ImageBtnFaceTest, TheGlyphIsCentredSeeThroughAndMovesOnePixelWhenPressed)
     press({4, 4});
     EXPECT_EQ(shown({4, 4}), kGlyph);
     EXPECT_EQ(shown({3, 3}), kUpper);
+    release({4, 4});
+}
+
+// This test runs once more with QT_SCALE_FACTOR=2 (see tests/CMakeLists.txt). At ratio 2 the
+// doubled face and glyph paint, moved by the same distances, while the shape stays the 1× one.
+TEST_F(ImageBtnFaceTest, TheFaceAndGlyphOfTheScreensPixelRatioPaintInTheSameShape) {
+    const qreal ratio = button->devicePixelRatioF();
+    if (qEnvironmentVariableIsSet("QT_SCALE_FACTOR")) {
+        ASSERT_EQ(ratio, qEnvironmentVariable("QT_SCALE_FACTOR").toDouble());
+    }
+    const int r = qRound(ratio);
+    constexpr QRgb kSharpUpper = 0xFF4070B0, kSharpLower = 0xFF30B050, kSharpGlyph = 0xFFFFFF80;
+    QImage doubled = kNormal.scaled(16, 16);
+    replaceColour(doubled, kUpper, kSharpUpper);
+    replaceColour(doubled, kLower, kSharpLower);
+    QImage glyph(4, 4, QImage::Format_RGB32), sharpGlyph(8, 8, QImage::Format_RGB32);
+    glyph.fill(0xFF123456);
+    sharpGlyph.fill(0xFF123456);
+    glyph.setPixel(1, 1, kGlyph);
+    for (QPoint lit : {QPoint(2, 2), QPoint(3, 2), QPoint(2, 3), QPoint(3, 3)}) sharpGlyph.setPixel(lit, kSharpGlyph);
+    button->setFaces(ScaledPicture(kNormal, doubled));  // no pressed face: the normal one moves
+    button->setGlyph(ScaledPicture(glyph, sharpGlyph));
+    const QRgb upper = r > 1 ? kSharpUpper : kUpper, lower = r > 1 ? kSharpLower : kLower;
+    const auto at = [&](int x, int y) { return button->grab().toImage().pixel(x * r, y * r); };
+
+    EXPECT_EQ(rects(button->mask()), rects(outlineRegion(kNormal, kKey)));
+    EXPECT_EQ(at(4, 2), upper);
+    EXPECT_EQ(at(4, 5), lower);
+    EXPECT_EQ(at(3, 3), r > 1 ? kSharpGlyph : kGlyph);
+    EXPECT_EQ(at(2, 2), upper);  // see-through around the lit pixel
+    press({4, 4});
+    EXPECT_EQ(rects(button->mask()), rects(outlineRegion(kNormal, kKey)));
+    EXPECT_EQ(button->grab().toImage().pixel(2 * r - 1, 4 * r), 0xFF000000u);  // uncovered by the move
+    EXPECT_EQ(at(2, 4), upper);  // the face's (0, 2)
+    EXPECT_EQ(at(4, 6), lower);  // the face's (2, 4)
+    EXPECT_EQ(at(4, 4), r > 1 ? kSharpGlyph : kGlyph);
     release({4, 4});
 }
 

@@ -14,7 +14,7 @@ TEST(Look, TheBuiltInPicturesAreThereAtTheirSizes) {
     };
     for (const auto& [name, size] : pictures) EXPECT_EQ(lookPicture(QLatin1String(name)).size(), size) << name;
     EXPECT_TRUE(lookPicture(QStringLiteral("no_such.bmp")).isNull());
-    EXPECT_EQ(menuPicture(QStringLiteral("open")).availableSizes(), QList<QSize>{QSize(16, 16)});
+    EXPECT_EQ(menuPicture(QStringLiteral("open")).availableSizes(), (QList<QSize>{{16, 16}, {32, 32}}));
     EXPECT_TRUE(menuPicture(QStringLiteral("no_such")).isNull());
     EXPECT_EQ(programIcon().availableSizes(), (QList<QSize>{{32, 32}, {48, 48}, {64, 64}, {128, 128}}));
 }
