@@ -45,7 +45,7 @@ void WindowEffectHook::play(EffectDirection direction) {
 void WindowEffectHook::moveToScreenCentre() {
     const QScreen* screen = window_.screen();
     if (!screen) return;
-    const QRect bounds = screen->geometry();
+    const QRect bounds = screen->availableGeometry();  // clear of the desktop's panels
     const QSize size = window_.frameGeometry().size();
     window_.move(bounds.left() + std::max(0, (bounds.width() - size.width()) / 2),
                  bounds.top() + std::max(0, (bounds.height() - size.height()) / 2));

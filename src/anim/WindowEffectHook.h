@@ -24,7 +24,7 @@ public:
     bool animateOnShow() const { return animateOnShow_; }
     void setAnimateOnHide(bool animate) { animateOnHide_ = animate; }
     bool animateOnHide() const { return animateOnHide_; }
-    // Whether the window is moved to the centre of its screen before every animation, so that
+    // Whether the window is moved to the centre of its screen's available area before every animation, so that
     // the outline ends exactly on it.
     void setCentreOnScreen(bool centre) { centreOnScreen_ = centre; }
     bool centreOnScreen() const { return centreOnScreen_; }

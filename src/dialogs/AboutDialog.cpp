@@ -8,6 +8,7 @@
 #include "dialogs/HelpKey.h"
 #include "skin/SkinLabel.h"
 #include "widgets/DialogFont.h"
+#include "widgets/ScreenPlacement.h"
 
 namespace velmora {
 
@@ -27,8 +28,8 @@ AboutDialog::AboutDialog(DialogDesktop& desktop, QWidget* parent) : QDialog(pare
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setFont(dialogFont());
-    setFixedSize(307, 256);
-    move(192, 107);
+    fixDialogSize(*this, {307, 256});
+    placeOnScreen(*this, {192, 107});
     effectHook_.setAnimateOnShow(true);
     effectHook_.setAnimateOnHide(true);
 

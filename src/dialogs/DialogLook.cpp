@@ -17,4 +17,13 @@ EtchedBorder* addEtchedBorder(QWidget& dialog, QRect place, EtchedBorder::Shape 
     return border;
 }
 
+QSize clientSizeAround(QRect controls) {
+    return {controls.right() + 1 + kDialogMargin, controls.bottom() + 1 + kDialogMargin};
+}
+
+void fixDialogSize(QWidget& dialog, QSize client) {
+    dialog.setWindowFlag(Qt::WindowMaximizeButtonHint, false);
+    dialog.setFixedSize(client);
+}
+
 }  // namespace velmora

@@ -20,7 +20,7 @@ const QString kSecondPhase = QStringLiteral("OK");
 }
 
 ExtractDialog::ExtractDialog(DialogDesktop& desktop, TextLookup texts, Operation operation, QWidget* parent)
-    : OperationDialog(desktop, std::move(texts), 426, QStringLiteral("ID_03"),
+    : OperationDialog(desktop, std::move(texts), QStringLiteral("ID_03"),
                       {QStringLiteral("button_save_text.png"), QStringLiteral("button_copy.png")}, parent),
       operation_(std::move(operation)) {
     setObjectName(QStringLiteral("ExtractForm"));
@@ -36,6 +36,7 @@ ExtractDialog::ExtractDialog(DialogDesktop& desktop, TextLookup texts, Operation
     textBox_->setGeometry(16, 72, 377, 241);
     textBox_->setReadOnly(true);
     setUpTextBox(*textBox_);
+    fitScreenWithTextBox(*textBox_);
     setTabOrder(passwordBox_, textBox_);
 
     connect(button("OpentextButton"), &QPushButton::clicked, this, &ExtractDialog::saveTextClicked);

@@ -12,6 +12,9 @@ namespace velmora {
 
 namespace {
 
+constexpr QRect kFrame{8, 8, 417, 81};     // round the tips and the box
+constexpr QRect kButtons{8, 96, 415, 25};  // OK and Help
+
 SkinLabel* raisedLabel(const char* name, QPoint place, QWidget* parent) {
     auto* label = new SkinLabel(parent);
     label->setObjectName(QLatin1String(name));
@@ -27,23 +30,24 @@ FirstOpenDialog::FirstOpenDialog(DialogDesktop& desktop, QWidget* parent) : QDia
     setWindowTitle(QStringLiteral("Velmora"));
     setWindowFlag(Qt::WindowStaysOnTopHint);
     setFont(dialogFont());
-    setFixedSize(437, 158);
+    fixDialogSize(*this, clientSizeAround(kFrame.united(kButtons)));
     effectHook_.setAnimateOnShow(true);
     effectHook_.setAnimateOnHide(true);
     effectHook_.setCentreOnScreen(true);
 
     addTiledBackground(*this);
-    addEtchedBorder(*this, {8, 8, 417, 81});
+    addEtchedBorder(*this, kFrame);
     firstTip_ = raisedLabel("SkinLabel1", {16, 16}, this);
     secondTip_ = raisedLabel("SkinLabel2", {16, 40}, this);
     checkBox_ = new QCheckBox(this);
     checkBox_->setObjectName(QStringLiteral("CheckBox"));
     checkBox_->setGeometry(120, 64, 201, 17);
 
-    auto* ok = new FlatButton(QStringLiteral("OKButton"), QStringLiteral("button_ok.png"), {8, 96, 201, 25}, this);
+    auto* ok = new FlatButton(QStringLiteral("OKButton"), QStringLiteral("button_ok.png"),
+                              {kButtons.topLeft(), QSize(201, kButtons.height())}, this);
     ok->setText(QStringLiteral("OK"));
-    auto* help =
-        new FlatButton(QStringLiteral("HelpButton"), QStringLiteral("button_help.png"), {216, 96, 207, 25}, this);
+    auto* help = new FlatButton(QStringLiteral("HelpButton"), QStringLiteral("button_help.png"),
+                                {QPoint(216, kButtons.top()), QSize(207, kButtons.height())}, this);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(help, &QPushButton::clicked, this, [this] { desktop_.openHelp(QStringLiteral("ID_01")); });
     addHelpKey(*this, *help);

@@ -11,10 +11,14 @@
 
 #include "engine/EngineError.h"
 #include "engine/FileIo.h"
+#include "widgets/ScreenPlacement.h"
 
 namespace velmora {
 
 namespace {
+
+// The viewer's size where the screen has room for it.
+constexpr QSize kSize{640, 560};
 
 // A help file is a few pages of HTML; anything far bigger is not one.
 constexpr std::uint64_t kMaxHelpFileBytes = 16 << 20;
@@ -40,7 +44,19 @@ HelpViewer::HelpViewer(QWidget* parent) : QTextBrowser(parent) {
     setWindowFlag(Qt::Window);
     setWindowTitle(QStringLiteral("Velmora Help"));
     setOpenExternalLinks(true);
-    resize(640, 560);
+    resize(kSize);
+    ScreenPlacement::of(*this).setFit([this](QSize room) { resize(kSize.boundedTo(room)); });
+}
+
+// Centred on the screen of the window that asked for help; smaller on a screen too small.
+void HelpViewer::placeOnOwnersScreen() {
+    const QWidget* owner = parentWidget();
+    const QRect area = availableAreaAt(owner ? owner->frameGeometry().center() : QPoint());
+    ScreenPlacement::of(*this).placeAt(
+        [area](QSize outer) {
+            return area.topLeft() + QPoint((area.width() - outer.width()) / 2, (area.height() - outer.height()) / 2);
+        },
+        area);
 }
 
 // Escape closes it, as it closes the program's dialogs.
@@ -79,6 +95,7 @@ void HelpViewer::showTopic(const QString& helpFile, const QString& topic) {
                 notice(QStringLiteral("The help file has no topic \"%1\"; its contents follow.").arg(topic)));
         }
     }
+    if (!isVisible()) placeOnOwnersScreen();
     show();
     raise();
     activateWindow();

@@ -6,7 +6,8 @@ namespace velmora {
 
 // The help window: the help file (HTML with named anchors as topics) shown at a topic. A
 // file that cannot be read, or a topic it lacks, is said on the viewer's own page; nothing
-// else is disturbed. Escape closes it. It reads nothing but the help file itself.
+// else is disturbed. Escape closes it. It reads nothing but the help file itself. It opens
+// centred on the screen of the window that asked, within the screen's available area.
 class HelpViewer : public QTextBrowser {
     Q_OBJECT
 
@@ -21,6 +22,9 @@ public:
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     QVariant loadResource(int type, const QUrl& name) override;
+
+private:
+    void placeOnOwnersScreen();
 };
 
 }  // namespace velmora

@@ -20,7 +20,7 @@
 namespace velmora {
 
 HideDialog::HideDialog(DialogDesktop& desktop, TextLookup texts, Operation operation, QWidget* parent)
-    : OperationDialog(desktop, std::move(texts), 425, QStringLiteral("ID_02"),
+    : OperationDialog(desktop, std::move(texts), QStringLiteral("ID_02"),
                       {QStringLiteral("button_open_text.png"), QStringLiteral("button_paste.png")}, parent),
       operation_(std::move(operation)) {
     setObjectName(QStringLiteral("HideForm"));
@@ -40,6 +40,7 @@ HideDialog::HideDialog(DialogDesktop& desktop, TextLookup texts, Operation opera
     textBox_->setObjectName(QStringLiteral("Memo"));
     textBox_->setGeometry(16, 120, 377, 193);
     setUpTextBox(*textBox_);
+    fitScreenWithTextBox(*textBox_);
     colorBox_ = new ColorCombo(this);
     colorBox_->setObjectName(QStringLiteral("ColorCombo"));
     colorBox_->setGeometry(216, 80, 177, 21);

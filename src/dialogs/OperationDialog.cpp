@@ -4,6 +4,7 @@
 #include <QPushButton>
 #include <QShortcut>
 
+#include <algorithm>
 #include <exception>
 
 #include "dialogs/DialogLook.h"
@@ -12,13 +13,17 @@
 #include "dialogs/HelpKey.h"
 #include "dialogs/LanguageKeys.h"
 #include "widgets/DialogFont.h"
+#include "widgets/ScreenPlacement.h"
 
 namespace velmora {
 
 namespace {
 
-constexpr int kWidth = 415;
-constexpr int kMaxHeight = 458;
+// The frame round every control; the client area keeps as much room below and right of it as
+// above and left of it.
+constexpr QRect kControls{8, 8, 393, 385};
+// The text box gives up height to a screen too low for the dialog, down to a few rows.
+constexpr int kMinTextBoxHeight = 60;
 
 // Says the dialog is working for as long as it lives, so that every way out of an operation,
 // an error included, gives the main window its commands back.
@@ -47,16 +52,14 @@ constexpr std::array<RowButton, 5> kButtonRow = {{
 }};
 }  // namespace
 
-OperationDialog::OperationDialog(DialogDesktop& desktop, TextLookup texts, int height, const QString& helpTopic,
+OperationDialog::OperationDialog(DialogDesktop& desktop, TextLookup texts, const QString& helpTopic,
                                  const TextButtonPictures& pictures, QWidget* parent)
     : QDialog(parent), desktop_(desktop), texts_(std::move(texts)) {
     setWindowFlag(Qt::WindowStaysOnTopHint);
-    resize(kWidth, height);
-    setMinimumSize(kWidth, height);
-    setMaximumSize(kWidth, kMaxHeight);
+    fixDialogSize(*this, clientSizeAround(kControls));
     setFont(dialogFont());
     addTiledBackground(*this);
-    addFrameLine({8, 8, 393, 385});
+    addFrameLine(kControls);
     const QString textPictures[] = {pictures.openText, pictures.paste};
     for (std::size_t i = 0; i < kButtonRow.size(); ++i) {
         const RowButton& row = kButtonRow[i];
@@ -89,8 +92,34 @@ void OperationDialog::addFrameLine(QRect place) {
     addEtchedBorder(*this, place, place.height() > 2 ? EtchedBorder::Shape::Box : EtchedBorder::Shape::Separator);
 }
 
+void OperationDialog::fitScreenWithTextBox(QWidget& textBox) {
+    ScreenPlacement::of(*this).setFit([this, &textBox](QSize room) { fitTextBoxInto(textBox, room); });
+}
+
+void OperationDialog::fitTextBoxInto(QWidget& textBox, QSize room) {
+    const int full = clientSizeAround(kControls).height();
+    const int spare = textBox.height() + shrunkBy_ - kMinTextBoxHeight;
+    const int shrinkBy = std::clamp(full - room.height(), 0, spare);
+    const int change = shrinkBy - shrunkBy_;
+    if (change == 0) return;
+    // What lies under the text box moves up with its bottom; what spans it (the frame round
+    // every control) gets shorter with it.
+    const int textTop = textBox.y();
+    const int textBottom = textBox.y() + textBox.height();
+    for (QWidget* child : findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+        const QRect place = child->geometry();
+        if (place.top() >= textBottom) child->move(place.x(), place.y() - change);
+        else if (place.top() <= textTop && place.bottom() >= textBottom - 1)
+            child->resize(place.width(), place.height() - change);
+    }
+    shrunkBy_ = shrinkBy;
+    fixDialogSize(*this, {width(), full - shrunkBy_});
+}
+
 void OperationDialog::runModal(const QWidget& mainWindow) {
-    move(placeOverMainWindow(mainWindow.frameGeometry().topLeft(), mainWindow.frameGeometry().size(), size()));
+    placeOnScreen(*this, [main = mainWindow.frameGeometry()](QSize outer) {
+        return placeOverMainWindow(main.topLeft(), main.size(), outer);
+    });
     setWindowModality(Qt::ApplicationModal);
     // A loop of our own instead of exec(): hiding the dialog for an operation must not end it.
     QEventLoop loop;

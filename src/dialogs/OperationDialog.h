@@ -12,9 +12,9 @@ class QPushButton;
 
 namespace velmora {
 
-// What the hide and extract dialogs share: size and font, the tiled background and etched
+// What the hide and extract dialogs share: one fixed size, the font, the tiled background and etched
 // frame lines, the row of flat picture buttons that never take the focus (OpentextButton, PasteButton, OKButton, HelpButton, CancelButton),
-// placement over the main window, and a modal run that survives the dialog hiding itself
+// placement over the main window and inside the screen, and a modal run that survives the dialog hiding itself
 // while its operation plays in the drum.
 class OperationDialog : public QDialog {
     Q_OBJECT
@@ -27,10 +27,11 @@ public:
     };
 
     // Help (and F1) opens helpTopic; Cancel (and Escape) closes the dialog; Ctrl+Enter presses OK.
-    OperationDialog(DialogDesktop& desktop, TextLookup texts, int height, const QString& helpTopic,
+    OperationDialog(DialogDesktop& desktop, TextLookup texts, const QString& helpTopic,
                     const TextButtonPictures& pictures, QWidget* parent);
 
-    // Placed over the main window, shown modally until it closes.
+    // Placed over the main window (moved inside the screen where that would cross its edge),
+    // shown modally until it closes.
     void runModal(const QWidget& mainWindow);
     QPushButton* button(const char* name) const;
 
@@ -42,6 +43,10 @@ signals:
 protected:
     // The captions of the button row, by language key, in the row's order.
     void applyButtonTexts(const std::array<QLatin1String, 5>& captionKeys);
+    // On a screen too low for the whole dialog, the text box gives up height (down to a few
+    // rows) and the controls under it move up, so that the buttons stay on the screen; the
+    // full size comes back where it fits.
+    void fitScreenWithTextBox(QWidget& textBox);
     // A frame round the controls (height over 2) or a line above them (height 2).
     void addFrameLine(QRect place);
     // The desktop's beep, for the controls that refuse a key.
@@ -63,6 +68,12 @@ protected:
 
     DialogDesktop& desktop_;
     TextLookup texts_;
+
+private:
+    // `room`: what the client area has on the screen.
+    void fitTextBoxInto(QWidget& textBox, QSize room);
+
+    int shrunkBy_ = 0;
 };
 
 }  // namespace velmora

@@ -10,18 +10,24 @@
 #include "dialogs/LanguageKeys.h"
 #include "skin/SkinLabel.h"
 #include "widgets/DialogFont.h"
+#include "widgets/ScreenPlacement.h"
 
 namespace velmora {
+
+namespace {
+constexpr QRect kFrame{8, 16, 297, 73};    // round the three choices
+constexpr QRect kButtons{8, 96, 297, 25};  // OK and Cancel
+}  // namespace
 
 OptionsDialog::OptionsDialog(TextLookup texts, OutputPolicy firstShown, QWidget* parent)
     : QDialog(parent), texts_(std::move(texts)) {
     setObjectName(QStringLiteral("OptionsForm"));
-    setFixedSize(319, 155);
     setWindowFlag(Qt::WindowStaysOnTopHint);
+    fixDialogSize(*this, clientSizeAround(kFrame.united(kButtons)));
     setFont(dialogFont());  // the boxes were made for it; a desktop's larger font would not fit
 
     addTiledBackground(*this);
-    addEtchedBorder(*this, {8, 16, 297, 73});
+    addEtchedBorder(*this, kFrame);
     heading_ = new SkinLabel(this);
     heading_->setObjectName(QStringLiteral("SkinLabel1"));
     heading_->setAlignment(SkinLabel::Align::Center);
@@ -40,10 +46,11 @@ OptionsDialog::OptionsDialog(TextLookup texts, OutputPolicy firstShown, QWidget*
     for (QRadioButton* button : {overSourceChoice_, numberedNameChoice_, askForNameChoice_}) group->addButton(button);
     choice(firstShown)->setChecked(true);
 
-    okButton_ = new FlatButton(QStringLiteral("OKButton"), QStringLiteral("button_ok.png"), {8, 96, 145, 25}, this);
+    okButton_ = new FlatButton(QStringLiteral("OKButton"), QStringLiteral("button_ok.png"),
+                               {kButtons.topLeft(), QSize(145, kButtons.height())}, this);
     okButton_->setText(QStringLiteral("OK"));
-    cancelButton_ =
-        new FlatButton(QStringLiteral("CancelButton"), QStringLiteral("button_cancel.png"), {160, 96, 145, 25}, this);
+    cancelButton_ = new FlatButton(QStringLiteral("CancelButton"), QStringLiteral("button_cancel.png"),
+                                   {QPoint(160, kButtons.top()), QSize(145, kButtons.height())}, this);
     connect(okButton_, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
 
@@ -73,7 +80,9 @@ QRadioButton* OptionsDialog::choice(OutputPolicy k) const {
 }
 
 std::optional<OutputPolicy> OptionsDialog::choosePolicy(OutputPolicy k, const QWidget& mainWindow) {
-    move(placeOverMainWindow(mainWindow.frameGeometry().topLeft(), mainWindow.frameGeometry().size(), size()));
+    placeOnScreen(*this, [main = mainWindow.frameGeometry()](QSize outer) {
+        return placeOverMainWindow(main.topLeft(), main.size(), outer);
+    });
     if (QRadioButton* current = choice(k)) current->setChecked(true);
     if (exec() != QDialog::Accepted) return std::nullopt;
     for (OutputPolicy policy : {OutputPolicy::OverSource, OutputPolicy::NumberedName, OutputPolicy::AskForName})

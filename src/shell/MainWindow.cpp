@@ -27,6 +27,7 @@
 #include "skin/SkinLabel.h"
 #include "skin/SkinPanel.h"
 #include "widgets/DialogFont.h"
+#include "widgets/ScreenPlacement.h"
 
 namespace velmora {
 
@@ -36,7 +37,7 @@ MainWindow::MainWindow(MainController& controller, Desktop& desktop, GifAnimator
     setObjectName(QStringLiteral("MainForm"));
     setFont(dialogFont());
     setFixedSize(223, 299);
-    move(232, 155);
+    placeOnScreen(*this, {232, 155});
 
     openAction_ = addItem("OpenFile_Menu", QKeySequence(Qt::CTRL | Qt::Key_O), &MainWindow::openCommand);
     hideAction_ = addItem("HideInfo_Menu", QKeySequence(Qt::CTRL | Qt::Key_H), &MainWindow::hideCommand);

@@ -7,15 +7,19 @@
 #include <QSystemTrayIcon>
 
 #include "dialogs/HelpViewer.h"
+#include "widgets/BreakableText.h"
 
 namespace velmora {
 
 namespace {
 const QString kBitmapFilter = QStringLiteral("Bitmap files (*.bmp)");
 
-// Messages are centred on the screen, above the always-on-top main window.
+// Messages are centred on the screen, above the always-on-top main window. Their text is
+// plain, whatever a file name in it looks like, and a long path in it wraps, so the box stays
+// inside the screen.
 void showBox(QMessageBox::Icon icon, const QString& text) {
-    QMessageBox box(icon, QApplication::applicationDisplayName(), text, QMessageBox::Ok);
+    QMessageBox box(icon, QApplication::applicationDisplayName(), breakableText(text), QMessageBox::Ok);
+    box.setTextFormat(Qt::PlainText);
     box.setWindowFlag(Qt::WindowStaysOnTopHint);
     box.exec();
 }

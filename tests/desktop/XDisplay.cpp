@@ -3,6 +3,7 @@
 #include <QElapsedTimer>
 #include <QThread>
 
+#include <algorithm>
 #include <stdexcept>
 
 // Xlib's macros (Bool, Status, None…) clash with Qt's names, so it comes after every Qt header.
@@ -57,20 +58,61 @@ XDisplay::XDisplay() : display_(XOpenDisplay(nullptr)) {
 
 XDisplay::~XDisplay() { XCloseDisplay(display_); }
 
+namespace {
+
+std::vector<Window> windowList(const std::vector<unsigned char>& bytes) {
+    std::vector<Window> windows(bytes.size() / sizeof(long));
+    for (std::size_t i = 0; i < windows.size(); ++i)
+        windows[i] = static_cast<Window>(reinterpret_cast<const long*>(bytes.data())[i]);
+    return windows;
+}
+
+}  // namespace
+
 std::vector<WindowId> XDisplay::shownWindowsOf(long long pid) {
+    std::vector<Window> candidates = windowList(
+        property(display_, DefaultRootWindow(display_), "_NET_CLIENT_LIST", XA_WINDOW));
     Window root = 0, parent = 0;
     Window* children = nullptr;
     unsigned int count = 0;
-    std::vector<WindowId> shown;
-    if (!XQueryTree(display_, DefaultRootWindow(display_), &root, &parent, &children, &count)) return shown;
-    for (unsigned int i = 0; i < count; ++i) {
-        XWindowAttributes attributes;
-        if (!XGetWindowAttributes(display_, children[i], &attributes) || attributes.map_state != IsViewable) continue;
-        const auto owner = property(display_, children[i], "_NET_WM_PID", XA_CARDINAL);
-        if (owner.size() == sizeof(long) && *reinterpret_cast<const long*>(owner.data()) == pid) shown.push_back(children[i]);
-    }
+    if (XQueryTree(display_, DefaultRootWindow(display_), &root, &parent, &children, &count))
+        candidates.insert(candidates.end(), children, children + count);
     if (children) XFree(children);
+    std::vector<WindowId> shown;
+    for (const Window candidate : candidates) {
+        if (std::find(shown.begin(), shown.end(), candidate) != shown.end()) continue;
+        XWindowAttributes attributes;
+        if (!XGetWindowAttributes(display_, candidate, &attributes) || attributes.map_state != IsViewable) continue;
+        const auto owner = property(display_, candidate, "_NET_WM_PID", XA_CARDINAL);
+        if (owner.size() == sizeof(long) && *reinterpret_cast<const long*>(owner.data()) == pid) shown.push_back(candidate);
+    }
     return shown;
+}
+
+bool XDisplay::hasWindowManager() {
+    return !property(display_, DefaultRootWindow(display_), "_NET_SUPPORTING_WM_CHECK", XA_WINDOW).empty();
+}
+
+QStringList XDisplay::allowedActions(WindowId window) {
+    QStringList names;
+    for (const Window atom : windowList(property(display_, window, "_NET_WM_ALLOWED_ACTIONS", XA_ATOM))) {
+        char* name = XGetAtomName(display_, atom);
+        if (!name) continue;
+        names << QString::fromLatin1(name);
+        XFree(name);
+    }
+    return names;
+}
+
+QMargins XDisplay::frameExtents(WindowId window) {
+    const auto bytes = property(display_, window, "_NET_FRAME_EXTENTS", XA_CARDINAL);
+    if (bytes.size() != 4 * sizeof(long)) return {};
+    const auto* v = reinterpret_cast<const long*>(bytes.data());
+    return {static_cast<int>(v[0]), static_cast<int>(v[2]), static_cast<int>(v[1]), static_cast<int>(v[3])};
+}
+
+QSize XDisplay::screenSize() {
+    return {DisplayWidth(display_, DefaultScreen(display_)), DisplayHeight(display_, DefaultScreen(display_))};
 }
 
 QRect XDisplay::geometry(WindowId window) {

@@ -6,6 +6,7 @@
 #include <QTest>
 
 #include <algorithm>
+#include <map>
 #include <memory>
 
 #include "anim/EtchedBorder.h"
@@ -19,6 +20,7 @@
 #include "dialogs/OptionsDialog.h"
 #include "skin/Look.h"
 #include "skin/SkinLabel.h"
+#include "widgets/ScreenPlacement.h"
 #include "RecordingDialogDesktop.h"
 
 namespace velmora {
@@ -93,6 +95,77 @@ TEST(DialogLook, EveryDialogWearsTheTiledBackgroundItsFramesAndFlatPictureButton
             EXPECT_EQ(expected.size(), QSize(16, 16)) << picture;
             EXPECT_EQ(button->icon().pixmap(16, 16).toImage().convertToFormat(format), expected) << name;
         }
+    }
+}
+
+// The sizes the layouts give for these dialogs are outer sizes, title bar and frame included; the
+// client area is what the controls need, with as much room below and right of them as above
+// and left of them, whatever frame a desktop adds. The About box's client area is given as such.
+TEST(DialogLook, EveryDialogHasOneSizeWithNoEmptyBandBelowOrBesideItsControls) {
+    test::RecordingDialogDesktop<> desktop;
+    const std::map<std::string, QSize> clients = {{"hide", {409, 401}},
+                                                  {"extract", {409, 401}},
+                                                  {"options", {313, 129}},
+                                                  {"first-run tips", {433, 129}},
+                                                  {"About", {307, 256}}};
+    for (const Look& look : looks()) {
+        SCOPED_TRACE(look.dialog);
+        const std::unique_ptr<QDialog> dialog = look.make(desktop);
+        EXPECT_EQ(dialog->size(), clients.at(look.dialog));
+        EXPECT_EQ(dialog->minimumSize(), dialog->maximumSize()) << "no resizing";
+        EXPECT_FALSE(dialog->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
+        if (look.dialog == std::string("About")) continue;
+        QRect controls;
+        for (const QWidget* control : dialog->findChildren<FlatButton*>()) controls |= control->geometry();
+        for (const QWidget* control : dialog->findChildren<EtchedBorder*>()) controls |= control->geometry();
+        EXPECT_EQ(dialog->width() - 1 - controls.right(), controls.left()) << "room right of the controls";
+        EXPECT_EQ(dialog->height() - 1 - controls.bottom(), controls.left()) << "room below the controls";
+    }
+}
+
+// At scale 2 a 1024 x 768 screen has 384 rows for a dialog of 401: the text box gives them up,
+// so that Go! and Cancel stay on the screen, and takes them back on a screen with room.
+TEST(DialogLook, OnAScreenTooLowTheOperationDialogsTextBoxGivesUpHeight) {
+    test::RecordingDialogDesktop<> desktop;
+    for (const Look& look : looks()) {
+        if (look.dialog != std::string("hide") && look.dialog != std::string("extract")) continue;
+        SCOPED_TRACE(look.dialog);
+        const std::unique_ptr<QDialog> dialog = look.make(desktop);
+        const auto* textBox = dialog->findChild<QWidget*>(QStringLiteral("Memo"));
+        const auto* ok = dialog->findChild<QWidget*>(QStringLiteral("OKButton"));
+        const auto* paste = dialog->findChild<QWidget*>(QStringLiteral("PasteButton"));
+        const QRect fullTextBox = textBox->geometry();
+        const auto frameRound = [&] {
+            QRect frame;
+            for (const EtchedBorder* border : dialog->findChildren<EtchedBorder*>())
+                if (border->shape() == EtchedBorder::Shape::Box) frame = border->geometry();
+            return frame;
+        };
+        const auto placeIn = [&](QRect area) {
+            ScreenPlacement::of(*dialog).placeAt([area](QSize) { return area.topLeft() + QPoint(40, 40); }, area);
+        };
+
+        placeIn({0, 0, 512, 384});
+        EXPECT_EQ(dialog->size(), QSize(409, 384));
+        EXPECT_EQ(dialog->pos(), QPoint(40, 0));
+        EXPECT_EQ(textBox->geometry(), fullTextBox.adjusted(0, 0, 0, -17));
+        EXPECT_EQ(ok->geometry(), QRect(16, 343, 121, 25));
+        EXPECT_EQ(paste->geometry(), QRect(208, 303, 185, 25));
+        EXPECT_EQ(frameRound(), QRect(8, 8, 393, 368));
+        EXPECT_EQ(dialog->height() - 1 - frameRound().bottom(), 8) << "no band, none cut off";
+        EXPECT_EQ(dialog->minimumSize(), dialog->maximumSize());
+
+        placeIn({1920, 0, 1280, 1024});  // a screen with room
+        EXPECT_EQ(dialog->size(), QSize(409, 401));
+        EXPECT_EQ(dialog->pos(), QPoint(1960, 40));
+        EXPECT_EQ(textBox->geometry(), fullTextBox);
+        EXPECT_EQ(ok->geometry(), QRect(16, 360, 121, 25));
+        EXPECT_EQ(frameRound(), QRect(8, 8, 393, 385));
+
+        placeIn({0, 0, 640, 200});  // too low for any text box: a few rows stay, the top in the area
+        EXPECT_EQ(textBox->height(), 60);
+        EXPECT_EQ(dialog->pos(), QPoint(40, 0));
+        EXPECT_EQ(dialog->height() - 1 - frameRound().bottom(), 8);
     }
 }
 

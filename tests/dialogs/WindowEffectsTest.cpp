@@ -74,7 +74,6 @@ TEST(WindowEffects, TheTipsAndTheAboutBoxAppearAndVanishWithTheirEffect) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.dialog);
         const std::unique_ptr<QDialog> dialog = c.make();
-        dialog->move(3, 3);
         const QPoint placed = dialog->pos();
         const Sightings seen = watchRun(*dialog);
         EXPECT_TRUE(seen.overlayBeforeModal) << "the growing outline plays before the dialog is up";

@@ -1,11 +1,15 @@
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <QApplication>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
 
 #include <functional>
+
+#include "dialogs/DialogPlacement.h"
 
 namespace velmora::test {
 
@@ -23,6 +27,14 @@ inline void whileOpen(const std::function<void()>& openDialog, const std::functi
     });
     poll.start(0);
     openDialog();
+}
+
+// A dialog opened from the main window stands where placeOverMainWindow puts it by outer sizes,
+// with whatever frame the desktop put round it.
+inline void expectPlacedOver(const QWidget& mainWindow, const QWidget& dialog) {
+    const QRect main = mainWindow.frameGeometry();
+    EXPECT_EQ(dialog.frameGeometry().topLeft(),
+              placeOverMainWindow(main.topLeft(), main.size(), dialog.frameGeometry().size()));
 }
 
 inline void type(QWidget* box, const QString& text) { QTest::keyClicks(box, text); }

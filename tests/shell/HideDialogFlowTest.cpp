@@ -75,7 +75,7 @@ TEST_F(HideFlowTest, StoresStepAndColourBeforeHidingAndPlacesItselfOverTheWindow
     whileOpen([this] { window.hideCommand(); },
               [&] {
                   EXPECT_EQ(hide().stepBox()->text(), QStringLiteral("500"));
-                  EXPECT_EQ(hide().pos(), window.pos() - QPoint(96, 63));
+                  expectPlacedOver(window, hide());
                   EXPECT_EQ(hide().focusWidget(), hide().passwordBox());
                   hide().stepBox()->setValue(500);
                   hide().colorBox()->setSelectedColor(0x808000);

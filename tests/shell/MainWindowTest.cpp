@@ -7,6 +7,7 @@
 #include <QTimer>
 
 #include "ControllerFixture.h"
+#include "DialogDriving.h"
 #include "shell/MainSkin.h"
 #include "shell/MainWindow.h"
 #include "dialogs/OptionsDialog.h"
@@ -90,8 +91,8 @@ TEST_F(MainWindowTest, OptionsShowTheCurrentPolicyAndOnlyOkChangesIt) {
     OptionsDialog& options = *window.optionsDialog();
     // Answers the modal dialog once it is up: checks what it shows, picks a choice, presses a button.
     auto answerWith = [&](OutputPolicy shown, OutputPolicy choice, QPushButton* button) {
-        QTimer::singleShot(0, [&options, shown, choice, button] {
-            EXPECT_EQ(options.pos(), QPoint(184, 83));
+        QTimer::singleShot(0, [this, &options, shown, choice, button] {
+            expectPlacedOver(window, options);
             EXPECT_TRUE(options.choice(shown)->isChecked());
             options.choice(choice)->click();
             button->click();
