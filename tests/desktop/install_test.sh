@@ -77,7 +77,7 @@ read -r -a command <<<"${exec_line/\%f/$work/small.bmp}"
 pid=$!
 # A first run: the tips come first, before the main window, after the outline that grows into
 # them; Escape closes them as the title bar would, so they will show again.
-tips_on_screen() { local w; w=$(sized_window "$1" 433x129) && viewable "$w"; }
+tips_on_screen() { local w; w=$(tips_window "$1") && viewable "$w"; }
 wait_until 30 tips_on_screen $pid || fail "the installed program did not show its first-run tips"
 xdotool key Escape
 wait_until 30 main_on_screen $pid || fail "the installed program did not start"

@@ -87,7 +87,7 @@ fi
 "${as_user[@]}" env HOME="$home" XDG_CONFIG_HOME="$home/.config" XDG_RUNTIME_DIR="$home/runtime" \
   "$root/usr/bin/velmora" &
 pid=$!
-tips_on_screen() { local w; w=$(sized_window "$1" 437x158) && viewable "$w"; }
+tips_on_screen() { local w; w=$(tips_window "$1") && viewable "$w"; }
 wait_until 30 tips_on_screen $pid || fail "the packaged program did not show its first-run tips"
 xdotool key Escape
 wait_until 30 main_on_screen $pid || fail "the packaged program did not show its window"

@@ -53,6 +53,8 @@ sized_window() {
 
 # The main window of process PID (shown or not), known by its size.
 main_window() { sized_window "$1" 223x299; }
+# The first-run tips, by the size of their client area.
+tips_window() { sized_window "$1" 433x129; }
 
 # The program's icon in the tray: its window lives inside the tray host's.
 tray_icon() {
