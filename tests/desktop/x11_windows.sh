@@ -97,7 +97,12 @@ click_window() {
     [[ $now != "$before" ]] || break
   done
   read -r x y <<<"$now"
-  xdotool mousemove --sync "$x" "$y" click --repeat "${3:-1}" --delay 80 "$2"
+  # A synced move to where the pointer already is waits for a motion that never comes.
+  if [[ $(xdotool getmouselocation --shell | sed -n 's/^[XY]=//p' | paste -sd ' ') == "$x $y" ]]; then
+    xdotool click --repeat "${3:-1}" --delay 80 "$2"
+  else
+    xdotool mousemove --sync "$x" "$y" click --repeat "${3:-1}" --delay 80 "$2"
+  fi
 }
 
 # menu_choose PID WINDOW KEYS...: opens the popup menu with a right click on WINDOW and picks an
