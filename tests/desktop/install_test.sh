@@ -63,21 +63,12 @@ report=$(appstreamcli validate --no-net "${metainfo[@]}" 2>&1) || fail "appstrea
 chmod -R a-w "$program"
 convert -size 8x8 xc:white "BMP3:$work/small.bmp"
 home=$work/home
-mkdir -p "$home/runtime"
-chmod 700 "$home/runtime"
-as_user=()
-if (($(id -u) == 0)); then
-  chown -R nobody "$home"
-  as_user=(setpriv --reuid="$(id -u nobody)" --regid="$(id -g nobody)" --clear-groups)
-fi
 exec_line=$(sed -n 's/^Exec=//p' "$entry")
 read -r -a command <<<"${exec_line/\%f/$work/small.bmp}"
-"${as_user[@]}" env HOME="$home" XDG_CONFIG_HOME="$home/.config" XDG_RUNTIME_DIR="$home/runtime" \
-  "${command[@]}" &
+start_as_user "$home" "${command[@]}"
 pid=$!
 # A first run: the tips come first, before the main window, after the outline that grows into
 # them; Escape closes them as the title bar would, so they will show again.
-tips_on_screen() { local w; w=$(tips_window "$1") && viewable "$w"; }
 wait_until 30 tips_on_screen $pid || fail "the installed program did not show its first-run tips"
 xdotool key Escape
 wait_until 30 main_on_screen $pid || fail "the installed program did not start"

@@ -77,17 +77,8 @@ shown=$("$root/usr/bin/velmora-cli" --version) || fail "velmora-cli --version fa
 # anyone else the folder is made read-only.
 chmod -R a-w "$root/usr/lib/velmora"
 home=$work/home
-mkdir -p "$home/runtime"
-chmod 700 "$home/runtime"
-as_user=()
-if (($(id -u) == 0)); then
-  chown -R nobody "$home"
-  as_user=(setpriv --reuid="$(id -u nobody)" --regid="$(id -g nobody)" --clear-groups)
-fi
-"${as_user[@]}" env HOME="$home" XDG_CONFIG_HOME="$home/.config" XDG_RUNTIME_DIR="$home/runtime" \
-  "$root/usr/bin/velmora" &
+start_as_user "$home" "$root/usr/bin/velmora"
 pid=$!
-tips_on_screen() { local w; w=$(tips_window "$1") && viewable "$w"; }
 wait_until 30 tips_on_screen $pid || fail "the packaged program did not show its first-run tips"
 xdotool key Escape
 wait_until 30 main_on_screen $pid || fail "the packaged program did not show its window"

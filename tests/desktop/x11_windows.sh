@@ -55,6 +55,22 @@ sized_window() {
 main_window() { sized_window "$1" 223x299; }
 # The first-run tips, by the size of their client area.
 tips_window() { sized_window "$1" 433x129; }
+tips_on_screen() { local w; w=$(tips_window "$1") && viewable "$w"; }
+
+# start_as_user HOME COMMAND...: starts COMMAND in the background (its pid in $!) with HOME as
+# its home, configuration and runtime folder, as a user who may not write the program folder:
+# as root it runs as nobody, so that a test run by root still meets the permission faults.
+start_as_user() {
+  local home=$1 as_user=()
+  shift
+  mkdir -p "$home/runtime"
+  chmod 700 "$home/runtime"
+  if (($(id -u) == 0)); then
+    chown -R nobody "$home"
+    as_user=(setpriv --reuid="$(id -u nobody)" --regid="$(id -g nobody)" --clear-groups)
+  fi
+  "${as_user[@]}" env HOME="$home" XDG_CONFIG_HOME="$home/.config" XDG_RUNTIME_DIR="$home/runtime" "$@" &
+}
 
 # The program's icon in the tray: its window lives inside the tray host's.
 tray_icon() {
