@@ -22,8 +22,10 @@ WindowEffectHook::WindowEffectHook(QWidget& window, AnimationEffect::RandomSourc
 
 bool WindowEffectHook::eventFilter(QObject* watched, QEvent* event) {
     // Qt sends Show before the window reaches the screen and Hide once it has left it.
-    // Spontaneous ones come from the desktop (minimise, restore) and play nothing.
-    if (watched == &window_ && !event->spontaneous()) {
+    // Spontaneous ones come from the desktop (minimise, restore) and play nothing. A Wayland
+    // client can neither read the screen nor draw outside its own windows: the outline would be
+    // a stray window of its own, so nothing plays there either (nor waits for the hide).
+    if (watched == &window_ && !event->spontaneous() && !onWaylandCompositor()) {
         if (event->type() == QEvent::Show && animateOnShow_) {
             play(EffectDirection::Show);
         } else if (event->type() == QEvent::Hide && animateOnHide_) {
@@ -35,9 +37,6 @@ bool WindowEffectHook::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void WindowEffectHook::play(EffectDirection direction) {
-    // A Wayland client can neither read the screen nor draw outside its own windows: the
-    // outline would be a stray window of its own.
-    if (onWaylandCompositor()) return;
     if (centreOnScreen_) moveToScreenCentre();
     effect_.play(direction, window_.frameGeometry());
 }
